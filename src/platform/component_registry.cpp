@@ -1,0 +1,52 @@
+#include "platform/component_registry.h"
+
+namespace zrk {
+
+void ComponentRegistry::add(const QString& progId, Factory factory) {
+    factories_[progId.toUpper()] = std::move(factory);
+}
+
+bool ComponentRegistry::contains(const QString& progId) const { return factories_.count(progId.toUpper()) > 0; }
+
+ObjectPtr ComponentRegistry::create(const QString& progId) const {
+    const auto it = factories_.find(progId.toUpper());
+    if (it == factories_.end())
+        throw Error(errnum::CannotCreateObject, QStringLiteral("zrkboss"),
+                    QStringLiteral("Cannot create the component: it is not registered"));
+    ObjectPtr object = it->second();
+    if (!object)
+        throw Error(errnum::CannotCreateObject, QStringLiteral("zrkboss"),
+                    QStringLiteral("Cannot create the component: its factory returned nothing"));
+    if (object->progId().isEmpty())
+        object->setProgId(progId);
+    return object;
+}
+
+ObjectPtr createComponent(const ComponentRegistry& registry, const QString& progId, bool raiseOnError) {
+    try {
+        return registry.create(progId);
+    } catch (const Error& e) {
+        if (raiseOnError)
+            throw e.withDescription(e.description() + QStringLiteral(" - ") + progId);
+        return {};
+    }
+}
+
+ObjectFactory::ObjectFactory(const ComponentRegistry& registry, QString localMachineName)
+    : registry_(registry), localMachineName_(std::move(localMachineName)) {}
+
+ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName) const {
+    const QString server = serverName.trimmed();
+    if (!server.isEmpty() && server.compare(localMachineName_, Qt::CaseInsensitive) != 0 &&
+        server.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0 && server != QLatin1String("."))
+        throw Error(462, QStringLiteral("zrkboss"),
+                    QStringLiteral("The remote server machine does not exist or is unavailable: ") + server);
+    return registry_.create(progId);
+}
+
+ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName, bool /*newInstance*/) const {
+    // Every creation here yields a new instance, so the flag asks for what always happens.
+    return create(progId, serverName);
+}
+
+} // namespace zrk

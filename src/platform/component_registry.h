@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/object.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+
+namespace zrk {
+
+// The components the process can create, by ProgID (compared without regard to letter case).
+// A real component replaces a stand-in by registering the same ProgID.
+class ComponentRegistry {
+public:
+    using Factory = std::function<ObjectPtr()>;
+
+    void add(const QString& progId, Factory factory);
+    bool contains(const QString& progId) const;
+    // Creates a new instance. An unregistered ProgID raises error 429; a factory's own error
+    // passes through unchanged.
+    ObjectPtr create(const QString& progId) const;
+
+private:
+    std::map<QString, Factory> factories_; // keyed by the upper-case ProgID
+};
+
+// Creates a component by ProgID. On failure it returns none, or, when raiseOnError is true,
+// raises the error again with the same number and source and " - " + ProgID after the description.
+ObjectPtr createComponent(const ComponentRegistry& registry, const QString& progId, bool raiseOnError);
+
+// The suite's creation service: a ProgID and, optionally, the application server to create it
+// on. This installation has no application server, so the local machine (by name or "") is the
+// only server it reaches; any other name raises error 462.
+class ObjectFactory : public Object {
+public:
+    ObjectFactory(const ComponentRegistry& registry, QString localMachineName);
+
+    ObjectPtr create(const QString& progId, const QString& serverName = QString()) const;
+    // The second creation method: ProgID, server name and a flag asking for a fresh instance.
+    ObjectPtr create(const QString& progId, const QString& serverName, bool newInstance) const;
+
+private:
+    const ComponentRegistry& registry_;
+    QString localMachineName_;
+};
+
+} // namespace zrk

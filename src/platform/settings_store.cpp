@@ -1,0 +1,130 @@
+#include "platform/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace zrk {
+
+namespace {
+
+// Registry paths use "\"; the settings file nests groups with "/". Segments are kept in upper
+// case so that differently spelt paths reach the same key.
+QString groupOf(const QString& keyPath) {
+    QStringList segments;
+    for (const QString& segment : keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        QString s = segment.trimmed().toUpper();
+        s.replace(QLatin1Char('/'), QLatin1Char('_'));
+        if (!s.isEmpty())
+            segments << s;
+    }
+    return segments.join(QLatin1Char('/'));
+}
+
+// The stored spelling of a value name, found without regard to case; the name itself when new.
+QString storedName(QSettings& settings, const QString& valueName) {
+    const QString wanted = valueName.isEmpty() ? QStringLiteral("(Default)") : valueName;
+    for (const QString& key : settings.childKeys())
+        if (key.compare(wanted, Qt::CaseInsensitive) == 0)
+            return key;
+    return wanted;
+}
+
+Variant fromQVariant(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return static_cast<std::int32_t>(value.toLongLong());
+    case QMetaType::Double:
+        return value.toDouble();
+    default:
+        return value.toString();
+    }
+}
+
+QVariant toQVariant(const Variant& value) {
+    switch (value.type()) {
+    case Variant::Type::Int16:
+    case Variant::Type::Int32:
+        return value.toInt32();
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace
+
+std::optional<RegistryKey> parseRegistryKey(const QString& text) {
+    const qsizetype slash = text.indexOf(QLatin1Char('\\'));
+    const QString hive = (slash < 0 ? text : text.left(slash)).trimmed().toUpper();
+    const QString path = slash < 0 ? QString() : text.mid(slash + 1);
+    if (hive == QLatin1String("HKEY_LOCAL_MACHINE") || hive == QLatin1String("HKLM"))
+        return RegistryKey{Hive::LocalMachine, path};
+    if (hive == QLatin1String("HKEY_CURRENT_USER") || hive == QLatin1String("HKCU"))
+        return RegistryKey{Hive::CurrentUser, path};
+    return std::nullopt;
+}
+
+SettingsStore::SettingsStore(QString machineFile, QString userFile)
+    : machineFile_(std::move(machineFile)), userFile_(std::move(userFile)) {}
+
+SettingsStore SettingsStore::native() {
+    const QStringList systemDirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QString machineDir = systemDirs.size() > 1 ? systemDirs.last() : QStringLiteral("/etc/xdg");
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return SettingsStore(machineDir + QStringLiteral("/Quorvel/zrk-machine.ini"),
+                         userDir + QStringLiteral("/Quorvel/zrk-user.ini"));
+}
+
+SettingsStore SettingsStore::portable(const QString& folder) {
+    const QString dir = QDir(folder).absolutePath();
+    return SettingsStore(dir + QStringLiteral("/machine.ini"), dir + QStringLiteral("/user.ini"));
+}
+
+QString SettingsStore::filePath(Hive hive) const { return hive == Hive::LocalMachine ? machineFile_ : userFile_; }
+
+Variant SettingsStore::read(Hive hive, const QString& keyPath, const QString& valueName) const {
+    if (!QFileInfo::exists(filePath(hive)))
+        return {};
+    QSettings settings(filePath(hive), QSettings::IniFormat);
+    settings.beginGroup(groupOf(keyPath));
+    const QString name = storedName(settings, valueName);
+    if (!settings.contains(name))
+        return {};
+    return fromQVariant(settings.value(name));
+}
+
+void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valueName, const Variant& value) const {
+    const QString path = filePath(hive);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup(groupOf(keyPath));
+        settings.setValue(storedName(settings, valueName), toQVariant(value));
+        settings.endGroup();
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            throw Error(75, QStringLiteral("zrkboss"), QStringLiteral("Cannot write the settings file ") + path);
+    }
+    if (hive == Hive::CurrentUser)
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void SettingsStore::remove(Hive hive, const QString& keyPath, const QString& valueName) const {
+    if (!QFileInfo::exists(filePath(hive)))
+        return;
+    QSettings settings(filePath(hive), QSettings::IniFormat);
+    settings.beginGroup(groupOf(keyPath));
+    if (valueName.isEmpty())
+        settings.remove(QString());
+    else
+        settings.remove(storedName(settings, valueName));
+    settings.endGroup();
+    settings.sync();
+}
+
+} // namespace zrk

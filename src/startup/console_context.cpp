@@ -1,0 +1,11 @@
+#include "startup/console_context.h"
+
+#include <unistd.h>
+
+namespace zrk {
+
+ConsoleContext::ConsoleContext(SettingsStore settings, PromptService& prompts, WindowFinder& windows)
+    : processId(static_cast<std::int32_t>(getpid())), factory_(components_, machineName()),
+      settings_(std::move(settings)), prompts_(prompts), windows_(windows) {}
+
+} // namespace zrk

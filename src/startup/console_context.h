@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/component_registry.h"
+#include "platform/object.h"
+#include "platform/os_facts.h"
+#include "platform/prompt_service.h"
+#include "platform/settings_store.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace zrk {
+
+class ITextLoader;
+class IFormTextLoader;
+
+// What the installation's scheme file says, read once per process.
+struct SchemeState {
+    bool loaded = false;
+    std::int32_t appType = 0;
+    bool oem = false;
+    QString appName;
+    QString iconPath;
+    bool industryLoaded = false;
+    std::int16_t industryId = 0;
+    QString industryName;
+    std::int16_t demo = 0;
+    std::optional<std::int32_t> hangYeType;
+};
+
+// The translation state: language, loaders, and whether form texts are being loaded.
+struct TextState {
+    std::int16_t languageCode = 0; // 1 Simplified Chinese, 2 English, 3 Traditional Chinese; 0 until asked
+    std::shared_ptr<ITextLoader> loader;
+    std::shared_ptr<IFormTextLoader> formLoader;
+    bool loadingFormTexts = false;
+};
+
+// The process-wide state of one console: created in main(), passed by reference everywhere, so
+// that a test builds a fresh one with its own settings folder, prompts and components.
+class ConsoleContext {
+public:
+    ConsoleContext(SettingsStore settings, PromptService& prompts, WindowFinder& windows);
+    ConsoleContext(const ConsoleContext&) = delete;
+    ConsoleContext& operator=(const ConsoleContext&) = delete;
+
+    ComponentRegistry& components() { return components_; }
+    const ObjectFactory& objectFactory() const { return factory_; }
+    const SettingsStore& settings() const { return settings_; }
+    PromptService& prompts() { return prompts_; }
+    WindowFinder& windows() { return windows_; }
+
+    // The process id under which the session properties are published.
+    std::int32_t processId = 0;
+    // The current account-set ID.
+    std::int32_t currentAcctID = 0;
+    // The last shared-properties object created.
+    ObjectPtr sharedProps;
+    // The suite's foundation object, created on first use and kept for the process.
+    ObjectPtr foundation;
+    // The diagnostic log object, created on the first LogStart.
+    ObjectPtr log;
+    // 96 divided by the screen's dots per inch, once measured.
+    std::optional<double> screenScale;
+
+    SchemeState scheme;
+    TextState texts;
+
+private:
+    ComponentRegistry components_;
+    ObjectFactory factory_;
+    SettingsStore settings_;
+    PromptService& prompts_;
+    WindowFinder& windows_;
+};
+
+} // namespace zrk

@@ -1,0 +1,16 @@
+#include "startup/screen_scale.h"
+
+#include "startup/console_context.h"
+
+#include <QPaintDevice>
+
+namespace zrk {
+
+double getScreenScale(ConsoleContext& ctx, const QPaintDevice& device, bool horizontal) {
+    const int dpi = horizontal ? device.logicalDpiX() : device.logicalDpiY();
+    const double scale = dpi > 0 ? 96.0 / dpi : 1.0;
+    ctx.screenScale = scale;
+    return scale;
+}
+
+} // namespace zrk

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/variant.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class QObject;
+
+namespace zrk {
+
+class ConsoleContext;
+class ITextLoader;
+
+inline const QString kLangInfoProgId = QStringLiteral("LangSupport.LangInfo");
+inline const QString kTextLoaderProgId = QStringLiteral("ResText.Loader");
+inline const QString kFormTextLoaderProgId = QStringLiteral("FormText.FrmResLoader");
+inline const QString kTextBaseName = QStringLiteral("Q5Base");
+
+// 1 Simplified Chinese, 2 English, 3 Traditional Chinese; asked of the language component once.
+std::int16_t getLanguageCode(ConsoleContext& ctx);
+
+// "chs", "en" or "cht" for a language code; "chs" for any other.
+QString languageIdOf(std::int16_t code);
+QString getLanguageID(ConsoleContext& ctx);
+
+// Releases the loaders and creates a new text loader for the language ("" asks the language
+// component), storing its language code. None when the loader cannot be created.
+std::shared_ptr<ITextLoader> resetTextResources(ConsoleContext& ctx, const QString& languageId);
+
+// The text loader, created on demand, set to the language ("" for the session's language).
+std::shared_ptr<ITextLoader> getTextLoader(ConsoleContext& ctx, const QString& languageId);
+
+// The text to show for a Simplified Chinese text: unchanged for Simplified Chinese, otherwise the
+// loader's translation with the text's leading and trailing blanks kept. Never raises.
+QString translate(ConsoleContext& ctx, const QString& text, int mode = 0, const QString& languageId = QString());
+
+// The translated pattern with %1, %2, ... replaced by the values.
+QString formatText(ConsoleContext& ctx, const QString& pattern, const QList<Variant>& values);
+
+// Translates a form's captions in place and returns them, one per line, each ended by CR LF.
+QString loadFormTexts(ConsoleContext& ctx, QObject* form, Variant& extra);
+
+} // namespace zrk

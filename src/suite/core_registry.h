@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/object.h"
+#include "platform/settings_store.h"
+#include "startup/component_roles.h"
+
+namespace zrk::suite {
+
+// CoreObjects.Registry: the registry on the settings store, and the foundation object's text
+// formatter.
+class CoreRegistry : public Object, public IRegistry, public IFoundation {
+public:
+    explicit CoreRegistry(SettingsStore store) : store_(std::move(store)) {}
+
+    Variant getKeyValue(const QString& key, const QString& valueName, const QString& flag) override;
+    void setKeyValue(const QString& key, const QString& valueName, const Variant& value) override;
+    void deleteValue(const QString& key, const QString& valueName) override;
+    QString formatText(const QString& pattern, const QList<Variant>& values) override;
+
+private:
+    RegistryKey parse(const QString& key) const;
+
+    SettingsStore store_;
+};
+
+// %1 ... %99 replaced by the values in order (a number beyond the values stays as written),
+// %% by a single percent sign.
+QString formatPlaceholders(const QString& pattern, const QList<Variant>& values);
+
+} // namespace zrk::suite

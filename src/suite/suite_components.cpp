@@ -1,0 +1,35 @@
+#include "suite/suite_components.h"
+
+#include "platform/dictionary.h"
+#include "suite/core_registry.h"
+#include "suite/form_text_loader.h"
+#include "suite/lang_info.h"
+#include "suite/msg_log.h"
+#include "suite/prop_store.h"
+#include "suite/res_text_loader.h"
+#include "suite/server_cache.h"
+
+namespace zrk::suite {
+
+void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment& environment) {
+    auto propertySets = std::make_shared<PropStore::Sets>();
+    registry.add(QStringLiteral("SharedProps.PropStore"),
+                 [propertySets] { return std::make_shared<PropStore>(propertySets); });
+    auto cacheItems = std::make_shared<ServerCache::Items>();
+    registry.add(QStringLiteral("ServerCache.CacheFacade"),
+                 [cacheItems] { return std::make_shared<ServerCache>(cacheItems); });
+    registry.add(QStringLiteral("CoreObjects.Dictionary"), [] { return std::make_shared<Dictionary>(); });
+    registry.add(QStringLiteral("CoreObjects.Registry"),
+                 [settings = environment.settings] { return std::make_shared<CoreRegistry>(settings); });
+    registry.add(QStringLiteral("LangSupport.LangInfo"),
+                 [settings = environment.settings, locale = environment.localeName] {
+                     return std::make_shared<LangInfo>(settings, locale);
+                 });
+    registry.add(QStringLiteral("ResText.Loader"), [] { return std::make_shared<ResTextLoader>(); });
+    registry.add(QStringLiteral("FormText.FrmResLoader"), [] { return std::make_shared<FormTextLoader>(); });
+    registry.add(QStringLiteral("MsgLog.Log"), [settings = environment.settings, folder = environment.logFolder] {
+        return std::make_shared<MsgLog>(settings, folder);
+    });
+}
+
+} // namespace zrk::suite
