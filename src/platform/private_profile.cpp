@@ -31,7 +31,7 @@ QString profileStringFromText(const QString& text, const QString& section, const
     qsizetype pos = 0;
     while (pos < text.size()) {
         qsizetype end = pos;
-        while (end < text.size() && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+        while (end < text.size() && text[end] != QLatin1Char('\n'))
             ++end;
         const QStringView line = trimmedView(QStringView(text).mid(pos, end - pos));
         pos = end + 1;
