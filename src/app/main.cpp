@@ -8,17 +8,16 @@
 
 namespace {
 
-const char* const kUsage =
-    "Usage: zrkboss [options]\n"
-    "The owner's reporting console of the Quorvel ZRK accounting and trading suite.\n"
-    "\n"
-    "Options:\n"
-    "  --version    print the program's version, product title and edition\n"
-    "  --help       print this text\n"
-    "\n"
-    "Environment:\n"
-    "  ZRK_SETTINGS_DIR   keep the machine and user settings in this folder\n"
-    "  ZRK_LOG=1          write the diagnostic log\n";
+const char* const kUsage = "Usage: zrkboss [options]\n"
+                           "The owner's reporting console of the Quorvel ZRK accounting and trading suite.\n"
+                           "\n"
+                           "Options:\n"
+                           "  --version    print the program's version, product title and edition\n"
+                           "  --help       print this text\n"
+                           "\n"
+                           "Environment:\n"
+                           "  ZRK_SETTINGS_DIR   keep the machine and user settings in this folder\n"
+                           "  ZRK_LOG=1          write the diagnostic log\n";
 
 } // namespace
 
@@ -34,7 +33,8 @@ int main(int argc, char* argv[]) {
         zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(ctx.settings()));
         const zrk::SchemeInfo scheme = zrk::getSchemeInfo(ctx);
         out << "zrkboss " << ZRK_VERSION << '\n'
-            << zrk::translate(ctx, zrk::getProductTitle(ctx)) << " - " << zrk::translate(ctx, scheme.appName) << '\n';
+            << zrk::translate(ctx, zrk::getProductTitle(ctx)) << " - " << zrk::translate(ctx, scheme.appName)
+            << '\n';
         return 0;
     }
     out << kUsage;

@@ -15,7 +15,8 @@ suite::SuiteEnvironment suiteEnvironmentFor(const SettingsStore& settings) {
     if (state.isEmpty())
         state = QDir::homePath() + QStringLiteral("/.local/state");
     const QString portable = qEnvironmentVariable("ZRK_SETTINGS_DIR");
-    const QString logFolder = portable.isEmpty() ? state + QStringLiteral("/zrkboss") : portable + QStringLiteral("/log");
+    const QString logFolder =
+        portable.isEmpty() ? state + QStringLiteral("/zrkboss") : portable + QStringLiteral("/log");
     return {settings, logFolder, QLocale::system().name()};
 }
 

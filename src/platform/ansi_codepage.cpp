@@ -1,7 +1,6 @@
 #include "platform/ansi_codepage.h"
 
 #include <QStringDecoder>
-
 #include <cerrno>
 #include <iconv.h>
 

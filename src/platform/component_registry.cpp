@@ -6,7 +6,9 @@ void ComponentRegistry::add(const QString& progId, Factory factory) {
     factories_[progId.toUpper()] = std::move(factory);
 }
 
-bool ComponentRegistry::contains(const QString& progId) const { return factories_.count(progId.toUpper()) > 0; }
+bool ComponentRegistry::contains(const QString& progId) const {
+    return factories_.count(progId.toUpper()) > 0;
+}
 
 ObjectPtr ComponentRegistry::create(const QString& progId) const {
     const auto it = factories_.find(progId.toUpper());
@@ -44,7 +46,8 @@ ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName
     return registry_.create(progId);
 }
 
-ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName, bool /*newInstance*/) const {
+ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName,
+                                bool /*newInstance*/) const {
     // Every creation here yields a new instance, so the flag asks for what always happens.
     return create(progId, serverName);
 }

@@ -3,7 +3,6 @@
 #include "platform/object.h"
 
 #include <QString>
-
 #include <functional>
 #include <map>
 

@@ -23,14 +23,18 @@ void Dictionary::set(const QString& key, Variant value) {
         items_[static_cast<size_t>(it - items_.begin())].second = std::move(value);
 }
 
-Variant Dictionary::item(const QString& key) const { return value(key, Variant()); }
+Variant Dictionary::item(const QString& key) const {
+    return value(key, Variant());
+}
 
 Variant Dictionary::value(const QString& key, const Variant& defaultValue) const {
     const auto it = find(key);
     return it == items_.end() ? defaultValue : it->second;
 }
 
-bool Dictionary::contains(const QString& key) const { return find(key) != items_.end(); }
+bool Dictionary::contains(const QString& key) const {
+    return find(key) != items_.end();
+}
 
 bool Dictionary::remove(const QString& key) {
     const auto it = find(key);

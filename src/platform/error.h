@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <exception>
 #include <string>
 
@@ -29,7 +28,9 @@ public:
     const QString& description() const { return description_; }
 
     // The same error with its description extended, for callers that add context.
-    Error withDescription(QString description) const { return Error(number_, source_, std::move(description)); }
+    Error withDescription(QString description) const {
+        return Error(number_, source_, std::move(description));
+    }
 
     const char* what() const noexcept override { return what_.c_str(); }
 

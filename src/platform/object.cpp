@@ -7,8 +7,9 @@ void raiseLacksRole(const Object* object, const char* role) {
         throw Error(errnum::ObjectVariableNotSet, QStringLiteral("zrkboss"),
                     QStringLiteral("Object variable not set"));
     const QString source = object->progId().isEmpty() ? QStringLiteral("zrkboss") : object->progId();
-    throw Error(errnum::ObjectLacksMember, source,
-                QStringLiteral("Object doesn't support this property or method (%1)").arg(QString::fromLatin1(role)));
+    throw Error(
+        errnum::ObjectLacksMember, source,
+        QStringLiteral("Object doesn't support this property or method (%1)").arg(QString::fromLatin1(role)));
 }
 
 } // namespace zrk

@@ -3,7 +3,6 @@
 #include "platform/error.h"
 
 #include <QString>
-
 #include <memory>
 #include <typeinfo>
 

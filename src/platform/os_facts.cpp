@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,7 +39,8 @@ QString machineName() {
 }
 
 std::optional<int> remoteSessionNumber() {
-    const bool remote = !qEnvironmentVariableIsEmpty("SSH_CONNECTION") || !qEnvironmentVariableIsEmpty("SSH_CLIENT");
+    const bool remote =
+        !qEnvironmentVariableIsEmpty("SSH_CONNECTION") || !qEnvironmentVariableIsEmpty("SSH_CLIENT");
     if (!remote)
         return std::nullopt;
     bool ok = false;
@@ -59,7 +59,9 @@ QString terminalName(const QString& machine, std::optional<int> remoteSession) {
     return machine + QLatin1Char('[') + QString::number(*remoteSession) + QLatin1Char(']');
 }
 
-QString terminalName() { return terminalName(machineName(), remoteSessionNumber()); }
+QString terminalName() {
+    return terminalName(machineName(), remoteSessionNumber());
+}
 
 std::vector<ProcessInfo> userProcessesNamed(const QString& name) {
     std::vector<ProcessInfo> found;

@@ -9,7 +9,9 @@ namespace zrk {
 
 namespace {
 
-QStringView trimmedView(QStringView text) { return text.trimmed(); }
+QStringView trimmedView(QStringView text) {
+    return text.trimmed();
+}
 
 QString unquoted(QStringView value) {
     if (value.size() >= 2) {

@@ -69,7 +69,9 @@ MessageAnswer QtPromptService::messageBox(const QString& text, const QString& ti
     }
 }
 
-int QtPromptService::execDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPromptService::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void ScriptedPromptService::clear() {
     answers_.clear();

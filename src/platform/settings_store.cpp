@@ -85,7 +85,9 @@ SettingsStore SettingsStore::portable(const QString& folder) {
     return SettingsStore(dir + QStringLiteral("/machine.ini"), dir + QStringLiteral("/user.ini"));
 }
 
-QString SettingsStore::filePath(Hive hive) const { return hive == Hive::LocalMachine ? machineFile_ : userFile_; }
+QString SettingsStore::filePath(Hive hive) const {
+    return hive == Hive::LocalMachine ? machineFile_ : userFile_;
+}
 
 Variant SettingsStore::read(Hive hive, const QString& keyPath, const QString& valueName) const {
     if (!QFileInfo::exists(filePath(hive)))
@@ -98,7 +100,8 @@ Variant SettingsStore::read(Hive hive, const QString& keyPath, const QString& va
     return fromQVariant(settings.value(name));
 }
 
-void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valueName, const Variant& value) const {
+void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valueName,
+                          const Variant& value) const {
     const QString path = filePath(hive);
     QDir().mkpath(QFileInfo(path).absolutePath());
     {
@@ -108,7 +111,8 @@ void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valu
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            throw Error(75, QStringLiteral("zrkboss"), QStringLiteral("Cannot write the settings file ") + path);
+            throw Error(75, QStringLiteral("zrkboss"),
+                        QStringLiteral("Cannot write the settings file ") + path);
     }
     if (hive == Hive::CurrentUser)
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);

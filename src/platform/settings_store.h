@@ -3,7 +3,6 @@
 #include "platform/variant.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace zrk {

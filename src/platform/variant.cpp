@@ -92,8 +92,12 @@ bool Variant::toBool() const {
     }
 }
 
-std::int16_t Variant::toInt16() const { return vb::cint(*this); }
-std::int32_t Variant::toInt32() const { return vb::clng(*this); }
+std::int16_t Variant::toInt16() const {
+    return vb::cint(*this);
+}
+std::int32_t Variant::toInt32() const {
+    return vb::clng(*this);
+}
 
 QString Variant::toString() const {
     switch (type()) {
@@ -153,7 +157,9 @@ ObjectPtr Variant::toObject() const {
     }
 }
 
-bool Variant::operator==(const Variant& other) const { return value_ == other.value_; }
+bool Variant::operator==(const Variant& other) const {
+    return value_ == other.value_;
+}
 
 QString typeName(Variant::Type type) {
     static const char* const names[] = {"Empty",  "Null",   "Boolean", "Integer", "Long",

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <concepts>
 #include <cstdint>
 #include <variant>
@@ -27,8 +26,7 @@ public:
     Variant(QDateTime v) : value_(std::move(v)) {}
     Variant(ObjectPtr v) : value_(std::move(v)) {}
     template <class T>
-        requires std::derived_from<T, Object>
-    Variant(std::shared_ptr<T> v) : value_(ObjectPtr(std::move(v))) {}
+    requires std::derived_from<T, Object> Variant(std::shared_ptr<T> v) : value_(ObjectPtr(std::move(v))) {}
 
     static Variant null() {
         Variant v;
@@ -60,7 +58,8 @@ private:
     struct NullTag {
         bool operator==(const NullTag&) const = default;
     };
-    std::variant<std::monostate, NullTag, bool, std::int16_t, std::int32_t, double, QString, QDateTime, ObjectPtr>
+    std::variant<std::monostate, NullTag, bool, std::int16_t, std::int32_t, double, QString, QDateTime,
+                 ObjectPtr>
         value_;
 };
 

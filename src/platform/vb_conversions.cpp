@@ -14,9 +14,13 @@ const QString kSource = QStringLiteral("zrkboss");
     throw Error(errnum::TypeMismatch, kSource, QStringLiteral("Type mismatch"));
 }
 
-[[noreturn]] void raiseOverflow() { throw Error(errnum::Overflow, kSource, QStringLiteral("Overflow")); }
+[[noreturn]] void raiseOverflow() {
+    throw Error(errnum::Overflow, kSource, QStringLiteral("Overflow"));
+}
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // &H1F / &O17: the platform reads up to four hex digits as a 16-bit value and up to eight as
 // a 32-bit value, both two's complement.
@@ -112,17 +116,24 @@ std::optional<double> parseNumber(const QString& text) {
     return value;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
-std::int16_t cint(const Variant& value) { return roundToInt<std::int16_t>(value); }
+std::int16_t cint(const Variant& value) {
+    return roundToInt<std::int16_t>(value);
+}
 
-std::int32_t clng(const Variant& value) { return roundToInt<std::int32_t>(value); }
+std::int32_t clng(const Variant& value) {
+    return roundToInt<std::int32_t>(value);
+}
 
 double val(const QString& text) {
     QString s;
     s.reserve(text.size());
     for (const QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
             s += c;
     }
     if (s.startsWith(QLatin1Char('&')) && s.size() > 1) {
@@ -191,10 +202,12 @@ QString format(double value, const QString& pattern) {
     const bool grouping = integerPattern.contains(QLatin1Char(','));
     const int minIntegerDigits = static_cast<int>(integerPattern.count(QLatin1Char('0')));
     const int decimals = static_cast<int>(fractionPattern.count(QLatin1Char('0')));
-    const bool known = !pattern.isEmpty() &&
-                       std::all_of(pattern.begin(), pattern.end(), [](QChar c) { return QStringLiteral("#,0.").contains(c); });
+    const bool known = !pattern.isEmpty() && std::all_of(pattern.begin(), pattern.end(), [](QChar c) {
+        return QStringLiteral("#,0.").contains(c);
+    });
     if (!known || fractionPattern.contains(QLatin1Char('#')) || pattern.count(QLatin1Char('.')) > 1)
-        throw Error(errnum::InvalidProcedureCall, kSource, QStringLiteral("Unsupported number format: ") + pattern);
+        throw Error(errnum::InvalidProcedureCall, kSource,
+                    QStringLiteral("Unsupported number format: ") + pattern);
     if (!std::isfinite(value))
         raiseOverflow();
 
@@ -249,7 +262,8 @@ QString format(double value, const QString& pattern) {
         for (qsizetype i = integerPart.size() - 3; i > 0; i -= 3)
             integerPart.insert(i, QLatin1Char(','));
 
-    const bool zero = !std::any_of(digits.begin(), digits.end(), [](QChar c) { return c != QLatin1Char('0'); });
+    const bool zero =
+        !std::any_of(digits.begin(), digits.end(), [](QChar c) { return c != QLatin1Char('0'); });
     QString result = (value < 0 && !zero) ? QStringLiteral("-") : QString();
     result += integerPart;
     if (decimals > 0)
@@ -257,7 +271,9 @@ QString format(double value, const QString& pattern) {
     return result;
 }
 
-Variant nullToText(const Variant& value) { return nullToText(value, QString()); }
+Variant nullToText(const Variant& value) {
+    return nullToText(value, QString());
+}
 
 Variant nullToText(const Variant& value, const Variant& defaultValue) {
     if (value.isNull() || value.isEmpty())

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 
 class QObject;
@@ -28,7 +27,8 @@ public:
 class IServerCache {
 public:
     virtual ~IServerCache() = default;
-    virtual void add(const QString& category, const QString& name, const Variant& value, const QString& version) = 0;
+    virtual void add(const QString& category, const QString& name, const Variant& value,
+                     const QString& version) = 0;
     virtual Variant getItem(const QString& name, const QString& category, const Variant& defaultValue,
                             const QString& version) = 0;
 };
@@ -95,8 +95,9 @@ public:
 class IFormTextLoader {
 public:
     virtual ~IFormTextLoader() = default;
-    virtual QStringList loadFrmResStrings(QObject*& form, const QString& languageId, const QString& resDirectory,
-                                          const QString& baseName, Variant& extra) = 0;
+    virtual QStringList loadFrmResStrings(QObject*& form, const QString& languageId,
+                                          const QString& resDirectory, const QString& baseName,
+                                          Variant& extra) = 0;
 };
 
 // MsgLog.Log: the suite's diagnostic log.

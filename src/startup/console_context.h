@@ -7,7 +7,6 @@
 #include "platform/settings_store.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 #include <optional>

@@ -11,25 +11,31 @@ namespace zrk {
 
 namespace {
 
-QString schemeFile(ConsoleContext& ctx) { return getCommonDir(ctx) + kSchemeFileName; }
+QString schemeFile(ConsoleContext& ctx) {
+    return getCommonDir(ctx) + kSchemeFileName;
+}
 
-QString separator() { return QString(QDir::separator()); }
+QString separator() {
+    return QString(QDir::separator());
+}
 
 // Reads the branding values in order; an unreadable value ends the read, keeping what was read.
 void loadScheme(ConsoleContext& ctx) {
     SchemeState& scheme = ctx.scheme;
     const QString file = schemeFile(ctx);
     try {
-        scheme.appType = vb::clng(vb::val(readSchemeValue(file, QStringLiteral("Version"), QStringLiteral("AppType"),
-                                                          QStringLiteral("0"))));
+        scheme.appType = vb::clng(vb::val(readSchemeValue(file, QStringLiteral("Version"),
+                                                          QStringLiteral("AppType"), QStringLiteral("0"))));
         scheme.appName = getEditionName(scheme.appType);
         scheme.oem = vb::textToBool(
             readSchemeValue(file, QStringLiteral("Version"), QStringLiteral("OEM"), QStringLiteral("0")));
         if (scheme.oem) {
-            QString name = readSchemeValue(file, QStringLiteral("Version"), QStringLiteral("AppName"), QString());
+            QString name =
+                readSchemeValue(file, QStringLiteral("Version"), QStringLiteral("AppName"), QString());
             name.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
             scheme.appName = name;
-            scheme.iconPath = getCommonDir(ctx) + QStringLiteral("bmp") + separator() + QStringLiteral("ZRK.ico");
+            scheme.iconPath =
+                getCommonDir(ctx) + QStringLiteral("bmp") + separator() + QStringLiteral("ZRK.ico");
         }
     } catch (const Error&) {
     }
@@ -43,9 +49,12 @@ void loadIndustry(ConsoleContext& ctx) {
     const QString file = schemeFile(ctx);
     const QString section = QStringLiteral("industry");
     try {
-        scheme.industryId = vb::cint(vb::val(readSchemeValue(file, section, QStringLiteral("industryID"), QStringLiteral("0"))));
-        scheme.industryName = readSchemeValue(file, section, QStringLiteral("industryName"), QString()).trimmed();
-        scheme.demo = vb::cint(vb::val(readSchemeValue(file, section, QStringLiteral("Demo"), QStringLiteral("0"))));
+        scheme.industryId = vb::cint(
+            vb::val(readSchemeValue(file, section, QStringLiteral("industryID"), QStringLiteral("0"))));
+        scheme.industryName =
+            readSchemeValue(file, section, QStringLiteral("industryName"), QString()).trimmed();
+        scheme.demo =
+            vb::cint(vb::val(readSchemeValue(file, section, QStringLiteral("Demo"), QStringLiteral("0"))));
     } catch (const Error&) {
     }
     scheme.industryLoaded = true;
@@ -55,7 +64,8 @@ void loadIndustry(ConsoleContext& ctx) {
 
 QString getInstallDir(ConsoleContext& ctx) {
     try {
-        const auto registry = queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true));
+        const auto registry =
+            queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true));
         const Variant path = registry->getKeyValue(kInstallKey, QStringLiteral("Path"), QStringLiteral("1"));
         return path.isNull() ? QString() : path.toString();
     } catch (const Error&) {

@@ -3,7 +3,6 @@
 #include "platform/ansi_codepage.h"
 
 #include <QList>
-
 #include <vector>
 
 namespace zrk {

@@ -16,7 +16,7 @@ std::shared_ptr<IPropStore> newPropStore(ConsoleContext& ctx) {
     return queryInterface<IPropStore>(store);
 }
 
-const char* const kSnapshotNames[] = {"UserName", "PropsString", "LogStatus", "AcctName", "AcctType",
+const char* const kSnapshotNames[] = {"UserName",  "PropsString", "LogStatus", "AcctName", "AcctType",
                                       "Setuptype", "AcctID",      "UUID",      "IP",       "MachineName"};
 
 void replaceProperty(IPropStore& store, std::int32_t pid, const QString& name, const Variant& value) {
@@ -36,10 +36,18 @@ Variant getSessionProperty(ConsoleContext& ctx, const QString& name) {
     return newPropStore(ctx)->getProperty(ctx.processId, name);
 }
 
-QString getSessionAcctID(ConsoleContext& ctx) { return propertyText(ctx, QStringLiteral("AcctID")); }
-QString getSessionUserName(ConsoleContext& ctx) { return propertyText(ctx, QStringLiteral("UserName")); }
-QString getSessionPropsString(ConsoleContext& ctx) { return propertyText(ctx, QStringLiteral("PropsString")); }
-QString getSessionAcctName(ConsoleContext& ctx) { return propertyText(ctx, QStringLiteral("AcctName")); }
+QString getSessionAcctID(ConsoleContext& ctx) {
+    return propertyText(ctx, QStringLiteral("AcctID"));
+}
+QString getSessionUserName(ConsoleContext& ctx) {
+    return propertyText(ctx, QStringLiteral("UserName"));
+}
+QString getSessionPropsString(ConsoleContext& ctx) {
+    return propertyText(ctx, QStringLiteral("PropsString"));
+}
+QString getSessionAcctName(ConsoleContext& ctx) {
+    return propertyText(ctx, QStringLiteral("AcctName"));
+}
 
 bool isLogStatusTwo(ConsoleContext& ctx) {
     const Variant status = getSessionProperty(ctx, QStringLiteral("LogStatus"));
@@ -59,7 +67,9 @@ void publishFromLoginObject(ConsoleContext& ctx, ILoginSession& login) {
     store->addProperty(pid, QStringLiteral("UsedInBossRpt"), std::int16_t{1});
     // Older login objects lack these three.
     const std::pair<const char*, Variant (ILoginSession::*)()> optional[] = {
-        {"UUID", &ILoginSession::uuid}, {"IP", &ILoginSession::ip}, {"MachineName", &ILoginSession::machineName}};
+        {"UUID", &ILoginSession::uuid},
+        {"IP", &ILoginSession::ip},
+        {"MachineName", &ILoginSession::machineName}};
     for (const auto& [name, member] : optional) {
         try {
             store->addProperty(pid, QString::fromLatin1(name), (login.*member)());
@@ -98,14 +108,16 @@ void publishFromDictionary(ConsoleContext& ctx, const Dictionary& login) {
 }
 
 DictionaryPtr buildLoginDictionary(ConsoleContext& ctx, const QString& propsString, const Variant& acctID,
-                                   const Variant& loginResult, const QString& acctName, const Variant& acctClosed) {
+                                   const Variant& loginResult, const QString& acctName,
+                                   const Variant& acctClosed) {
     const QString semicolon = QStringLiteral(";");
     auto login = std::make_shared<Dictionary>();
     login->set(QStringLiteral("PropsString"), propsString);
     login->set(QStringLiteral("UserName"), getItemValue(propsString, QStringLiteral("UserName"), semicolon));
     login->set(QStringLiteral("LogStatus"), loginResult);
     login->set(QStringLiteral("AcctType"), getItemValue(propsString, QStringLiteral("AcctType"), semicolon));
-    login->set(QStringLiteral("SetupType"), getItemValue(propsString, QStringLiteral("SetupType"), semicolon));
+    login->set(QStringLiteral("SetupType"),
+               getItemValue(propsString, QStringLiteral("SetupType"), semicolon));
     login->set(QStringLiteral("AcctID"), acctID);
     login->set(QStringLiteral("AcctName"), acctName);
     login->set(QStringLiteral("SubID"), getItemValue(propsString, QStringLiteral("SubID"), semicolon));
@@ -121,7 +133,8 @@ DictionaryPtr snapshotSession(ConsoleContext& ctx) {
         const auto store = newPropStore(ctx);
         for (const char* name : kSnapshotNames) {
             try {
-                snapshot->set(QString::fromLatin1(name), store->getProperty(ctx.processId, QString::fromLatin1(name)));
+                snapshot->set(QString::fromLatin1(name),
+                              store->getProperty(ctx.processId, QString::fromLatin1(name)));
             } catch (const Error&) {
             }
         }
@@ -175,9 +188,11 @@ QString getSessionSubID(ConsoleContext& ctx) {
     return end < 0 ? props.mid(start) : props.mid(start, end - start);
 }
 
-void cacheLoginValue(ConsoleContext& ctx, const QString& name, const Variant& value, const QString& category) {
+void cacheLoginValue(ConsoleContext& ctx, const QString& name, const Variant& value,
+                     const QString& category) {
     try {
-        const auto cache = queryInterface<IServerCache>(createComponent(ctx.components(), kServerCacheProgId, true));
+        const auto cache =
+            queryInterface<IServerCache>(createComponent(ctx.components(), kServerCacheProgId, true));
         cache->add(category, name, value, QString());
     } catch (const Error&) {
         // Caching login data is a convenience; a missing cache leaves nothing behind.
@@ -185,7 +200,8 @@ void cacheLoginValue(ConsoleContext& ctx, const QString& name, const Variant& va
 }
 
 Variant getCachedValue(ConsoleContext& ctx, const QString& name, const QString& category) {
-    const auto cache = queryInterface<IServerCache>(createComponent(ctx.components(), kServerCacheProgId, true));
+    const auto cache =
+        queryInterface<IServerCache>(createComponent(ctx.components(), kServerCacheProgId, true));
     return cache->getItem(name, category, QString(), QString());
 }
 

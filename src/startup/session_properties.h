@@ -33,7 +33,8 @@ void publishFromDictionary(ConsoleContext& ctx, const Dictionary& login);
 
 // Builds the login dictionary of a property string and publishes it; returns the dictionary.
 DictionaryPtr buildLoginDictionary(ConsoleContext& ctx, const QString& propsString, const Variant& acctID,
-                                   const Variant& loginResult, const QString& acctName, const Variant& acctClosed);
+                                   const Variant& loginResult, const QString& acctName,
+                                   const Variant& acctClosed);
 
 // The ten session properties of a snapshot, or none when fewer than eight could be read.
 DictionaryPtr snapshotSession(ConsoleContext& ctx);

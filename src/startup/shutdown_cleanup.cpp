@@ -23,6 +23,8 @@ bool closeOfflineSyncWindow(ConsoleContext& ctx) {
     return false;
 }
 
-int endClientCacheHosts() { return terminateUserProcessesNamed(kClientCacheHostName); }
+int endClientCacheHosts() {
+    return terminateUserProcessesNamed(kClientCacheHostName);
+}
 
 } // namespace zrk

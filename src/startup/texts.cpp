@@ -64,7 +64,9 @@ QString languageIdOf(std::int16_t code) {
     }
 }
 
-QString getLanguageID(ConsoleContext& ctx) { return languageIdOf(getLanguageCode(ctx)); }
+QString getLanguageID(ConsoleContext& ctx) {
+    return languageIdOf(getLanguageCode(ctx));
+}
 
 std::shared_ptr<ITextLoader> resetTextResources(ConsoleContext& ctx, const QString& languageId) {
     if (ctx.texts.loader) {
@@ -76,7 +78,8 @@ std::shared_ptr<ITextLoader> resetTextResources(ConsoleContext& ctx, const QStri
     ctx.texts.loader.reset();
     ctx.texts.formLoader.reset();
 
-    const QString language = languageId.isEmpty() ? languageIdOf(codeOfLanguageId(askLanguageComponent(ctx))) : languageId;
+    const QString language =
+        languageId.isEmpty() ? languageIdOf(codeOfLanguageId(askLanguageComponent(ctx))) : languageId;
     ctx.texts.languageCode = codeOfLanguageId(language);
     try {
         auto loader = queryInterface<ITextLoader>(ctx.components().create(kTextLoaderProgId));

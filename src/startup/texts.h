@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 
@@ -36,7 +35,8 @@ std::shared_ptr<ITextLoader> getTextLoader(ConsoleContext& ctx, const QString& l
 
 // The text to show for a Simplified Chinese text: unchanged for Simplified Chinese, otherwise the
 // loader's translation with the text's leading and trailing blanks kept. Never raises.
-QString translate(ConsoleContext& ctx, const QString& text, int mode = 0, const QString& languageId = QString());
+QString translate(ConsoleContext& ctx, const QString& text, int mode = 0,
+                  const QString& languageId = QString());
 
 // The translated pattern with %1, %2, ... replaced by the values.
 QString formatText(ConsoleContext& ctx, const QString& pattern, const QList<Variant>& values);

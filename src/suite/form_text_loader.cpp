@@ -44,8 +44,9 @@ private:
 
 } // namespace
 
-QStringList FormTextLoader::loadFrmResStrings(QObject*& form, const QString& languageId, const QString& resDirectory,
-                                              const QString& baseName, Variant& /*extra*/) {
+QStringList FormTextLoader::loadFrmResStrings(QObject*& form, const QString& languageId,
+                                              const QString& resDirectory, const QString& baseName,
+                                              Variant& /*extra*/) {
     const bool source = languageId.isEmpty() || languageId == QLatin1String("chs");
     const TextTable table = source ? TextTable() : TextTable::load(resDirectory, baseName, languageId);
     FormTranslator translate(table, source);

@@ -16,7 +16,8 @@ QString languageForLocale(const QString& localeName);
 // settings), else the one of the system locale.
 class LangInfo : public Object, public ILangInfo {
 public:
-    LangInfo(SettingsStore store, QString localeName) : store_(std::move(store)), localeName_(std::move(localeName)) {}
+    LangInfo(SettingsStore store, QString localeName)
+        : store_(std::move(store)), localeName_(std::move(localeName)) {}
     QString currentLanguage() override;
 
 private:

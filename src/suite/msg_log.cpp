@@ -19,14 +19,19 @@ MsgLog::MsgLog(SettingsStore store, QString folder) : folder_(std::move(folder))
     }
 }
 
-QString MsgLog::filePath() const { return folder_ + QStringLiteral("/zrkboss.log"); }
+QString MsgLog::filePath() const {
+    return folder_ + QStringLiteral("/zrkboss.log");
+}
 
 void MsgLog::append(const QString& line) {
     QDir().mkpath(folder_);
     QFile file(filePath());
     if (!file.open(QIODevice::Append | QIODevice::Text))
-        throw Error(75, QStringLiteral("MsgLog.Log"), QStringLiteral("Cannot write the log file ") + filePath());
-    file.write((QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + line + QLatin1Char('\n')).toUtf8());
+        throw Error(75, QStringLiteral("MsgLog.Log"),
+                    QStringLiteral("Cannot write the log file ") + filePath());
+    file.write((QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + line +
+                QLatin1Char('\n'))
+                   .toUtf8());
 }
 
 std::int32_t MsgLog::logStart(const QString& text) {
@@ -36,7 +41,9 @@ std::int32_t MsgLog::logStart(const QString& text) {
     return id;
 }
 
-void MsgLog::logInfo(std::int32_t id, const QString& text) { append(QStringLiteral("[%1] %2").arg(id).arg(text)); }
+void MsgLog::logInfo(std::int32_t id, const QString& text) {
+    append(QStringLiteral("[%1] %2").arg(id).arg(text));
+}
 
 void MsgLog::logEnd(std::int32_t id, std::int32_t value) {
     const auto it = started_.find(id);

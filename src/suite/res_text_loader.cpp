@@ -26,7 +26,9 @@ const TextTable& ResTextLoader::table() {
     return *table_;
 }
 
-QString ResTextLoader::loadString(const QString& text) { return table().find(text).value_or(text); }
+QString ResTextLoader::loadString(const QString& text) {
+    return table().find(text).value_or(text);
+}
 
 QString ResTextLoader::loadString2(const QString& text) {
     if (const auto found = table().find(text))
@@ -35,6 +37,8 @@ QString ResTextLoader::loadString2(const QString& text) {
                 QStringLiteral("No %1 text for: %2").arg(languageId_, text));
 }
 
-void ResTextLoader::unload() { table_.reset(); }
+void ResTextLoader::unload() {
+    table_.reset();
+}
 
 } // namespace zrk::suite

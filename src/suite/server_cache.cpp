@@ -8,7 +8,8 @@ QString itemKey(const QString& category, const QString& name, const QString& ver
 }
 } // namespace
 
-void ServerCache::add(const QString& category, const QString& name, const Variant& value, const QString& version) {
+void ServerCache::add(const QString& category, const QString& name, const Variant& value,
+                      const QString& version) {
     (*items_)[itemKey(category, name, version)] = value;
 }
 

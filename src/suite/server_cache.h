@@ -15,7 +15,8 @@ public:
     using Items = std::map<QString, Variant>; // keyed by "CATEGORY\nNAME\nVERSION" in upper case
     explicit ServerCache(std::shared_ptr<Items> items) : items_(std::move(items)) {}
 
-    void add(const QString& category, const QString& name, const Variant& value, const QString& version) override;
+    void add(const QString& category, const QString& name, const Variant& value,
+             const QString& version) override;
     // The stored value, or the default when there is none.
     Variant getItem(const QString& name, const QString& category, const Variant& defaultValue,
                     const QString& version) override;

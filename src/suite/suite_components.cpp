@@ -27,9 +27,10 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                  });
     registry.add(QStringLiteral("ResText.Loader"), [] { return std::make_shared<ResTextLoader>(); });
     registry.add(QStringLiteral("FormText.FrmResLoader"), [] { return std::make_shared<FormTextLoader>(); });
-    registry.add(QStringLiteral("MsgLog.Log"), [settings = environment.settings, folder = environment.logFolder] {
-        return std::make_shared<MsgLog>(settings, folder);
-    });
+    registry.add(QStringLiteral("MsgLog.Log"),
+                 [settings = environment.settings, folder = environment.logFolder] {
+                     return std::make_shared<MsgLog>(settings, folder);
+                 });
 }
 
 } // namespace zrk::suite

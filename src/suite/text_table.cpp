@@ -12,7 +12,9 @@ QString unescape(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
             const QChar next = text[++i];
-            out += next == QLatin1Char('n') ? QChar(QLatin1Char('\n')) : next == QLatin1Char('t') ? QChar(QLatin1Char('\t')) : next;
+            out += next == QLatin1Char('n')   ? QChar(QLatin1Char('\n'))
+                   : next == QLatin1Char('t') ? QChar(QLatin1Char('\t'))
+                                              : next;
         } else {
             out += text[i];
         }
@@ -39,7 +41,8 @@ TextTable TextTable::parse(const QString& source) {
 
 TextTable TextTable::load(const QString& folder, const QString& baseName, const QString& languageId) {
     const QString fileName = baseName + QLatin1Char('.') + languageId + QStringLiteral(".tsv");
-    const QString path = folder.isEmpty() ? QStringLiteral(":/texts/") + fileName : folder + QLatin1Char('/') + fileName;
+    const QString path =
+        folder.isEmpty() ? QStringLiteral(":/texts/") + fileName : folder + QLatin1Char('/') + fileName;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstddef>
 #include <cstdint>
 
@@ -16,7 +15,8 @@ public:
         std::size_t end = pos_;
         while (end < size_ && data_[end] != 0)
             ++end;
-        const QString field = QString::fromUtf8(reinterpret_cast<const char*>(data_ + pos_), static_cast<qsizetype>(end - pos_));
+        const QString field = QString::fromUtf8(reinterpret_cast<const char*>(data_ + pos_),
+                                                static_cast<qsizetype>(end - pos_));
         pos_ = end < size_ ? end + 1 : end;
         return field;
     }

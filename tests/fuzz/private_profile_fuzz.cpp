@@ -6,8 +6,10 @@
 #include <QByteArray>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = zrk::decodeTextFile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    zrk::profileStringFromText(text, QStringLiteral("Version"), QStringLiteral("AppType"), QStringLiteral("0"));
+    const QString text =
+        zrk::decodeTextFile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    zrk::profileStringFromText(text, QStringLiteral("Version"), QStringLiteral("AppType"),
+                               QStringLiteral("0"));
     zrk::profileStringFromText(text, QStringLiteral("industry"), QStringLiteral("industryName"), QString());
     zrk::fuzz::FuzzInput input(data, size);
     const QString section = input.next();

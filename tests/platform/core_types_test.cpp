@@ -77,7 +77,9 @@ TEST(CreateComponent, FailsWith429AndNamesTheProgIdWhenAsked) {
 
 TEST(CreateComponent, PassesAFactorysOwnErrorOnWithTheProgId) {
     ComponentRegistry registry;
-    registry.add(QStringLiteral("Broken.Part"), []() -> ObjectPtr { throw Error(7, QStringLiteral("Broken"), QStringLiteral("Out of memory")); });
+    registry.add(QStringLiteral("Broken.Part"), []() -> ObjectPtr {
+        throw Error(7, QStringLiteral("Broken"), QStringLiteral("Out of memory"));
+    });
     try {
         createComponent(registry, QStringLiteral("Broken.Part"), true);
         FAIL() << "no error";

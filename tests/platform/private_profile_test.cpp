@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
@@ -38,14 +37,15 @@ TEST(PrivateProfile, FollowsTheProfileRules) {
         {"Version", "Empty", ""},                // an empty value is a value, not the default
         {"Version", "NoEquals", "dflt"},         // a line without "=" is no key
         {"industry", "industryName", "服装"},
-        {"industry", "industryID", "3"},         // the first key of a name counts
-        {"Version", "Extra", "dflt"},            // only the first section of a name counts
+        {"industry", "industryID", "3"}, // the first key of a name counts
+        {"Version", "Extra", "dflt"},    // only the first section of a name counts
         {"Missing", "AppType", "dflt"},
         {"Version", "Missing", "dflt"},
         {"Version", "; installation scheme", "dflt"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(profileStringFromText(kScheme, QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("dflt")),
+        EXPECT_EQ(profileStringFromText(kScheme, QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                                        QStringLiteral("dflt")),
                   QString::fromUtf8(c.expected))
             << c.section << "/" << c.key;
 }
@@ -69,12 +69,18 @@ TEST(PrivateProfile, ReadsFilesInUtf8AndInTheAnsiCodePage) {
     ASSERT_TRUE(ansi.open(QIODevice::WriteOnly));
     ansi.write("[industry]\nindustryName=\xB7\xFE\xD7\xB0\n"); // 服装 in GBK
     ansi.close();
-    EXPECT_EQ(readProfileString(utf8Path, QStringLiteral("industry"), QStringLiteral("industryName"), QString()), QStringLiteral("服装"));
-    EXPECT_EQ(readProfileString(ansiPath, QStringLiteral("industry"), QStringLiteral("industryName"), QString()), QStringLiteral("服装"));
-    EXPECT_EQ(readProfileString(dir.filePath(QStringLiteral("none.ini")), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("0")),
+    EXPECT_EQ(
+        readProfileString(utf8Path, QStringLiteral("industry"), QStringLiteral("industryName"), QString()),
+        QStringLiteral("服装"));
+    EXPECT_EQ(
+        readProfileString(ansiPath, QStringLiteral("industry"), QStringLiteral("industryName"), QString()),
+        QStringLiteral("服装"));
+    EXPECT_EQ(readProfileString(dir.filePath(QStringLiteral("none.ini")), QStringLiteral("a"),
+                                QStringLiteral("b"), QStringLiteral("0")),
               QStringLiteral("0"));
     // A folder where the file should be is unreadable: the default.
-    EXPECT_EQ(readProfileString(dir.path(), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(readProfileString(dir.path(), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("0")),
+              QStringLiteral("0"));
 }
 
 TEST(AnsiCodePage, GivesOneByteForAsciiAndTwoForChinese) {

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
@@ -14,13 +13,17 @@ namespace {
 TEST(ScriptedPrompts, AnswerFromTheScriptThenWithTheSafeChoice) {
     ScriptedPromptService prompts;
     prompts.queueAnswer(MessageAnswer::Yes);
-    EXPECT_EQ(prompts.messageBox(QStringLiteral("退出?"), QStringLiteral("T"), MessageIcon::Question, MessageButtons::YesNo),
+    EXPECT_EQ(prompts.messageBox(QStringLiteral("退出?"), QStringLiteral("T"), MessageIcon::Question,
+                                 MessageButtons::YesNo),
               MessageAnswer::Yes);
-    EXPECT_EQ(prompts.messageBox(QStringLiteral("again"), QStringLiteral("T"), MessageIcon::Question, MessageButtons::YesNo),
+    EXPECT_EQ(prompts.messageBox(QStringLiteral("again"), QStringLiteral("T"), MessageIcon::Question,
+                                 MessageButtons::YesNo),
               MessageAnswer::No);
-    EXPECT_EQ(prompts.messageBox(QStringLiteral("x"), QStringLiteral("T"), MessageIcon::Question, MessageButtons::YesNoCancel),
+    EXPECT_EQ(prompts.messageBox(QStringLiteral("x"), QStringLiteral("T"), MessageIcon::Question,
+                                 MessageButtons::YesNoCancel),
               MessageAnswer::Cancel);
-    EXPECT_EQ(prompts.messageBox(QStringLiteral("y"), QStringLiteral("T"), MessageIcon::Critical, MessageButtons::Ok),
+    EXPECT_EQ(prompts.messageBox(QStringLiteral("y"), QStringLiteral("T"), MessageIcon::Critical,
+                                 MessageButtons::Ok),
               MessageAnswer::Ok);
     ASSERT_EQ(prompts.messages().size(), 4u);
     EXPECT_EQ(prompts.messages()[0].text, QStringLiteral("退出?"));
@@ -54,8 +57,8 @@ TEST(QtPrompts, ShowARealMessageBoxAndReturnTheClickedButton) {
             }
         }
     });
-    EXPECT_EQ(prompts.messageBox(QStringLiteral("是否确认退出？"), QStringLiteral("Quorvel提示"), MessageIcon::Question,
-                                 MessageButtons::YesNo),
+    EXPECT_EQ(prompts.messageBox(QStringLiteral("是否确认退出？"), QStringLiteral("Quorvel提示"),
+                                 MessageIcon::Question, MessageButtons::YesNo),
               MessageAnswer::No);
     EXPECT_EQ(shownText, QStringLiteral("是否确认退出？"));
 }

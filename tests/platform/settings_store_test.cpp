@@ -2,14 +2,14 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
 namespace {
 
 TEST(RegistryKey, SplitsTheHive) {
-    const auto machine = parseRegistryKey(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT"));
+    const auto machine =
+        parseRegistryKey(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT"));
     ASSERT_TRUE(machine);
     EXPECT_EQ(machine->hive, Hive::LocalMachine);
     EXPECT_EQ(machine->path, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"));
@@ -30,22 +30,28 @@ TEST(SettingsStore, PortableModeKeepsBothHivesInTheFolder) {
     EXPECT_TRUE(store.filePath(Hive::CurrentUser).startsWith(dir.path()));
     EXPECT_NE(store.filePath(Hive::LocalMachine), store.filePath(Hive::CurrentUser));
     // Key paths and value names compare without case, as the registry's do.
-    EXPECT_EQ(store.read(Hive::LocalMachine, QStringLiteral("software\\Quorvel\\ZrkProduct"), QStringLiteral("PATH")),
+    EXPECT_EQ(store.read(Hive::LocalMachine, QStringLiteral("software\\Quorvel\\ZrkProduct"),
+                         QStringLiteral("PATH")),
               Variant(QStringLiteral("/opt/quorvel")));
-    EXPECT_EQ(store.read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\x"), QStringLiteral("count")).toInt32(), 7);
+    EXPECT_EQ(store.read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\x"), QStringLiteral("count")).toInt32(),
+              7);
     // The two hives are apart.
-    EXPECT_TRUE(store.read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"), QStringLiteral("Path")).isEmpty());
+    EXPECT_TRUE(
+        store.read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"), QStringLiteral("Path"))
+            .isEmpty());
 }
 
 TEST(SettingsStore, RewritingAValueKeepsOneEntryAndRemoveDeletes) {
     QTemporaryDir dir;
     const SettingsStore store = SettingsStore::portable(dir.path());
     store.write(Hive::CurrentUser, QStringLiteral("A\\B"), QStringLiteral("Name"), QStringLiteral("one"));
-    store.write(Hive::CurrentUser, QStringLiteral("a\\b"), QStringLiteral("NAME"), QStringLiteral("two ; = \"x\""));
+    store.write(Hive::CurrentUser, QStringLiteral("a\\b"), QStringLiteral("NAME"),
+                QStringLiteral("two ; = \"x\""));
     store.write(Hive::CurrentUser, QStringLiteral("A\\B"), QStringLiteral("Other"), QStringLiteral("中文"));
     EXPECT_EQ(store.read(Hive::CurrentUser, QStringLiteral("A\\B"), QStringLiteral("Name")).toString(),
               QStringLiteral("two ; = \"x\""));
-    EXPECT_EQ(store.read(Hive::CurrentUser, QStringLiteral("A\\B"), QStringLiteral("Other")).toString(), QStringLiteral("中文"));
+    EXPECT_EQ(store.read(Hive::CurrentUser, QStringLiteral("A\\B"), QStringLiteral("Other")).toString(),
+              QStringLiteral("中文"));
     QFile file(store.filePath(Hive::CurrentUser));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("two"), 1);

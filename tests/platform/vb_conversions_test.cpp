@@ -1,8 +1,7 @@
 #include "platform/vb_conversions.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace zrk {
 namespace {
@@ -19,7 +18,7 @@ int errorNumberOf(const std::function<void()>& call) {
 TEST(TextToBool, AcceptsWordsInAnyCaseAndNumbers) {
     const std::pair<const char*, bool> cases[] = {
         {"true", true}, {"TRUE", true}, {"True", true}, {" tRuE ", true}, {"false", false}, {"FALSE", false},
-        {"0", false},   {"1", true},    {"-1", true},   {"0.0", false},   {"2.5", true},     {"&H0", false},
+        {"0", false},   {"1", true},    {"-1", true},   {"0.0", false},   {"2.5", true},    {"&H0", false},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(vb::textToBool(QString::fromUtf8(text)), expected) << text;
@@ -27,11 +26,12 @@ TEST(TextToBool, AcceptsWordsInAnyCaseAndNumbers) {
 
 TEST(TextToBool, AnythingElseIsATypeMismatch) {
     for (const char* text : {"", "yes", "truex", "1a", "on"})
-        EXPECT_EQ(errorNumberOf([&] { vb::textToBool(QString::fromUtf8(text)); }), errnum::TypeMismatch) << text;
+        EXPECT_EQ(errorNumberOf([&] { vb::textToBool(QString::fromUtf8(text)); }), errnum::TypeMismatch)
+            << text;
 }
 
 TEST(RoundToInteger, RoundsHalfToEven) {
-    const std::pair<double, int> cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},   {3.5, 4},  {-0.5, 0},
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},  {3.5, 4},  {-0.5, 0},
                                             {-1.5, -2}, {-2.5, -2}, {2.49, 2}, {2.51, 3}, {7.0, 7}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(vb::cint(value), expected) << value;
@@ -60,10 +60,10 @@ TEST(RoundToInteger, OverflowsOutsideTheTypesRange) {
 
 TEST(Val, ReadsTheLongestNumericPrefix) {
     const std::pair<const char*, double> cases[] = {
-        {"12abc", 12},   {"", 0},        {"abc", 0},     {"  42", 42},   {"1 2 3", 123}, {"-3.5x", -3.5},
-        {"2.5", 2.5},    {"1e3", 1000},  {"1e", 1},      {"1e+", 1},     {".5", 0.5},    {".", 0},
-        {"-", 0},        {"&H1F", 31},   {"&HFFFF", -1}, {"&O17", 15},   {"1,000", 1},   {"3.5.6", 3.5},
-        {"+7", 7},       {"1d2", 100},   {"0012", 12},   {"\t9\n", 9},
+        {"12abc", 12}, {"", 0},       {"abc", 0},     {"  42", 42}, {"1 2 3", 123}, {"-3.5x", -3.5},
+        {"2.5", 2.5},  {"1e3", 1000}, {"1e", 1},      {"1e+", 1},   {".5", 0.5},    {".", 0},
+        {"-", 0},      {"&H1F", 31},  {"&HFFFF", -1}, {"&O17", 15}, {"1,000", 1},   {"3.5.6", 3.5},
+        {"+7", 7},     {"1d2", 100},  {"0012", 12},   {"\t9\n", 9},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_DOUBLE_EQ(vb::val(QString::fromUtf8(text)), expected) << text;
@@ -71,11 +71,13 @@ TEST(Val, ReadsTheLongestNumericPrefix) {
 
 TEST(IsNumeric, AcceptsNumbersAndNumericText) {
     const std::pair<Variant, bool> cases[] = {
-        {QStringLiteral("12"), true},  {QStringLiteral(" -1.5 "), true}, {QStringLiteral("1,000"), true},
-        {QStringLiteral("1e5"), true}, {QStringLiteral("&HFF"), true},   {QStringLiteral("12abc"), false},
-        {QStringLiteral(""), false},   {QStringLiteral("."), false},     {QStringLiteral("1e"), false},
-        {Variant(), true},             {Variant::null(), false},         {Variant(3.0), true},
-        {Variant(true), true},         {Variant(QDateTime::currentDateTime()), false},
+        {QStringLiteral("12"), true},    {QStringLiteral(" -1.5 "), true},
+        {QStringLiteral("1,000"), true}, {QStringLiteral("1e5"), true},
+        {QStringLiteral("&HFF"), true},  {QStringLiteral("12abc"), false},
+        {QStringLiteral(""), false},     {QStringLiteral("."), false},
+        {QStringLiteral("1e"), false},   {Variant(), true},
+        {Variant::null(), false},        {Variant(3.0), true},
+        {Variant(true), true},           {Variant(QDateTime::currentDateTime()), false},
     };
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(vb::isNumeric(value), expected) << typeName(value.type()).toStdString();
@@ -83,9 +85,10 @@ TEST(IsNumeric, AcceptsNumbersAndNumericText) {
 
 TEST(Format, WritesGroupedTwoDecimals) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0.00"},          {1234.5, "1,234.50"},        {-1234.567, "-1,234.57"}, {2.345, "2.35"},
-        {0.005, "0.01"},      {0.004, "0.00"},             {-0.004, "0.00"},         {999.995, "1,000.00"},
-        {1e9, "1,000,000,000.00"}, {0.1 + 0.2, "0.30"},    {12, "12.00"},            {123456.789, "123,456.79"},
+        {0, "0.00"},         {1234.5, "1,234.50"},  {-1234.567, "-1,234.57"},
+        {2.345, "2.35"},     {0.005, "0.01"},       {0.004, "0.00"},
+        {-0.004, "0.00"},    {999.995, "1,000.00"}, {1e9, "1,000,000,000.00"},
+        {0.1 + 0.2, "0.30"}, {12, "12.00"},         {123456.789, "123,456.79"},
     };
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(vb::format(value, QStringLiteral("#,##0.00")), QString::fromUtf8(expected)) << value;

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
@@ -15,8 +14,8 @@ protected:
     void SetUp() override {
         installDir = console.folder() + QStringLiteral("/suite");
         QDir().mkpath(installDir + QStringLiteral("/Common"));
-        console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"), QStringLiteral("Path"),
-                               installDir);
+        console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),
+                               QStringLiteral("Path"), installDir);
     }
     void writeScheme(const QByteArray& text) {
         QFile file(installDir + QStringLiteral("/Common/ZRKBaseScheme.ini"));
@@ -30,8 +29,8 @@ protected:
 TEST_F(Installed, TheInstallFolderComesFromTheMachineSettingsEachTime) {
     EXPECT_EQ(getInstallDir(console.ctx), installDir);
     EXPECT_EQ(getCommonDir(console.ctx), installDir + QStringLiteral("/Common/"));
-    console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"), QStringLiteral("Path"),
-                           QStringLiteral("/elsewhere/"));
+    console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),
+                           QStringLiteral("Path"), QStringLiteral("/elsewhere/"));
     EXPECT_EQ(getInstallDir(console.ctx), QStringLiteral("/elsewhere/"));
     EXPECT_EQ(getCommonDir(console.ctx), QStringLiteral("/elsewhere/Common/"));
 }
@@ -44,8 +43,8 @@ TEST(Installation, WithoutARecordedFolderCommonIsAtTheRoot) {
 
 TEST(Installation, WithoutAnySchemeFileEveryValueIsItsDefault) {
     test::TestConsole console;
-    console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"), QStringLiteral("Path"),
-                           console.folder() + QStringLiteral("/nothing"));
+    console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),
+                           QStringLiteral("Path"), console.folder() + QStringLiteral("/nothing"));
     const SchemeInfo info = getSchemeInfo(console.ctx);
     EXPECT_EQ(info.appType, 0);
     EXPECT_EQ(info.appName, getEditionName(0));
@@ -120,8 +119,14 @@ TEST(EditionNames, EveryKnownEditionHasItsOwnName) {
 
 TEST(AddBackslash, AppendsOneSeparator) {
     const std::pair<const char*, const char*> cases[] = {
-        {"C:\\A", "C:\\A\\"}, {"C:\\A\\", "C:\\A\\"}, {"  ", ""}, {"", ""}, {" C:\\A ", "C:\\A\\"},
-        {"/opt/zrk", "/opt/zrk/"}, {"/opt/zrk/", "/opt/zrk/"}, {"rel", "rel/"},
+        {"C:\\A", "C:\\A\\"},
+        {"C:\\A\\", "C:\\A\\"},
+        {"  ", ""},
+        {"", ""},
+        {" C:\\A ", "C:\\A\\"},
+        {"/opt/zrk", "/opt/zrk/"},
+        {"/opt/zrk/", "/opt/zrk/"},
+        {"rel", "rel/"},
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(addBackslash(QString::fromUtf8(path)), QString::fromUtf8(expected)) << path;

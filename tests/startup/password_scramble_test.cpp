@@ -7,13 +7,11 @@ namespace {
 
 TEST(ScramblePassword, EmitsCodesFromBothEndsInwardsTwice) {
     const std::pair<QString, QString> passes[] = {
-        {QStringLiteral("abc"), QStringLiteral("636162")},
-        {QStringLiteral("ab"), QStringLiteral("6261")},
-        {QStringLiteral("abcd"), QStringLiteral("64616362")},
-        {QStringLiteral("a"), QStringLiteral("61")},
-        {QStringLiteral("\x05"), QStringLiteral("5")},         // one character: no leading zero
+        {QStringLiteral("abc"), QStringLiteral("636162")},    {QStringLiteral("ab"), QStringLiteral("6261")},
+        {QStringLiteral("abcd"), QStringLiteral("64616362")}, {QStringLiteral("a"), QStringLiteral("61")},
+        {QStringLiteral("\x05"), QStringLiteral("5")},        // one character: no leading zero
         {QStringLiteral("\x05\x06"), QStringLiteral("0605")}, // otherwise two digits
-        {QStringLiteral("中"), QStringLiteral("D6D0")},         // a double-byte character: four digits
+        {QStringLiteral("中"), QStringLiteral("D6D0")},       // a double-byte character: four digits
         {QStringLiteral("a中"), QStringLiteral("D6D061")},
     };
     for (const auto& [text, expected] : passes)

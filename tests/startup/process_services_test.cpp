@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QImage>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
@@ -33,7 +32,8 @@ TEST(DiagnosticLog, IsOffUnlessEnabled) {
 TEST(DiagnosticLog, WritesStartInfoAndEndWhenTheSettingIsOn) {
     qunsetenv("ZRK_LOG");
     test::TestConsole console;
-    console.settings.write(Hive::CurrentUser, suite::kLogSettingKey, suite::kLogSettingValue, QStringLiteral("True"));
+    console.settings.write(Hive::CurrentUser, suite::kLogSettingKey, suite::kLogSettingValue,
+                           QStringLiteral("True"));
     const std::int32_t id = logStart(console.ctx, QStringLiteral("登录"));
     ASSERT_NE(id, 0);
     logInfo(console.ctx, id, QStringLiteral("account set 3"));
@@ -53,7 +53,8 @@ TEST(DiagnosticLog, TheEnvironmentSwitchesItOn) {
 
 TEST(DiagnosticLog, WrappersNeverRaise) {
     test::TestConsole console;
-    console.ctx.components().add(kMsgLogProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
+    console.ctx.components().add(
+        kMsgLogProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
     EXPECT_EQ(logStart(console.ctx, QStringLiteral("x")), 0);
     EXPECT_NO_THROW(logEnd(console.ctx, 1, 0));
 }
@@ -77,7 +78,8 @@ TEST(ShutdownCleanup, ClosesTheOfflineSyncWindowByItsTranslatedTitle) {
     EXPECT_EQ(console.windows.posts, 3);
 
     test::TestConsole english;
-    english.settings.write(Hive::CurrentUser, suite::kLanguageSettingKey, suite::kLanguageSettingValue, QStringLiteral("en"));
+    english.settings.write(Hive::CurrentUser, suite::kLanguageSettingKey, suite::kLanguageSettingValue,
+                           QStringLiteral("en"));
     english.windows.windows[QStringLiteral("Offline Data Synchronisation Settings")] = 7;
     EXPECT_TRUE(closeOfflineSyncWindow(english.ctx));
 }

@@ -22,7 +22,9 @@ public:
     Variant machineName() override { return modern ? Variant(QStringLiteral("PC9")) : lacks(); }
 
 private:
-    static Variant lacks() { throw Error(errnum::ObjectLacksMember, QStringLiteral("Login"), QStringLiteral("no member")); }
+    static Variant lacks() {
+        throw Error(errnum::ObjectLacksMember, QStringLiteral("Login"), QStringLiteral("no member"));
+    }
 };
 
 TEST(SessionProperties, PublishedFromALoginObject) {
@@ -50,10 +52,13 @@ TEST(SessionProperties, AnOlderLoginObjectWithoutUuidStillPublishes) {
 
 TEST(SessionProperties, AMissingStoreFailsPublishingFromALoginObjectButNotFromADictionary) {
     test::TestConsole console;
-    console.ctx.components().add(kPropStoreProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
+    console.ctx.components().add(kPropStoreProgId, []() -> ObjectPtr {
+        throw Error(429, QStringLiteral("x"), QStringLiteral("gone"));
+    });
     FakeLogin login;
     EXPECT_THROW(publishFromLoginObject(console.ctx, login), Error);
-    EXPECT_NO_THROW(publishFromDictionary(console.ctx, Dictionary{{QStringLiteral("UserName"), QStringLiteral("a")}}));
+    EXPECT_NO_THROW(
+        publishFromDictionary(console.ctx, Dictionary{{QStringLiteral("UserName"), QStringLiteral("a")}}));
 }
 
 TEST(SessionProperties, ADictionaryFillsInDefaults) {
@@ -71,10 +76,12 @@ TEST(SessionProperties, ADictionaryFillsInDefaults) {
 
 TEST(SessionProperties, BuildLoginDictionaryReadsThePropertyString) {
     test::TestConsole console;
-    const QString props = QStringLiteral("UserName=boss;AcctType=2;SetupType=P;SubID=ar;UUID=abc;ConnectString={x};");
-    const DictionaryPtr login = buildLoginDictionary(console.ctx, props, 9, std::int16_t{2}, QStringLiteral("Co"), 0);
-    EXPECT_EQ(login->keys(), (QStringList{"PropsString", "UserName", "LogStatus", "AcctType", "SetupType", "AcctID",
-                                          "AcctName", "SubID", "AcctClosed", "UUID"}));
+    const QString props =
+        QStringLiteral("UserName=boss;AcctType=2;SetupType=P;SubID=ar;UUID=abc;ConnectString={x};");
+    const DictionaryPtr login =
+        buildLoginDictionary(console.ctx, props, 9, std::int16_t{2}, QStringLiteral("Co"), 0);
+    EXPECT_EQ(login->keys(), (QStringList{"PropsString", "UserName", "LogStatus", "AcctType", "SetupType",
+                                          "AcctID", "AcctName", "SubID", "AcctClosed", "UUID"}));
     EXPECT_EQ(getSessionPropsString(console.ctx), props);
     EXPECT_EQ(getSessionUserName(console.ctx), QStringLiteral("boss"));
     EXPECT_EQ(getSessionProperty(console.ctx, QStringLiteral("SubID")), Variant(QStringLiteral("ar")));
@@ -104,7 +111,8 @@ TEST(SessionProperties, ObjectValuesComeBackAsTheSameObject) {
 
 TEST(SessionSnapshot, RestoresTheSessionAndTheAccountSet) {
     test::TestConsole console;
-    buildLoginDictionary(console.ctx, QStringLiteral("UserName=boss;UUID=u;"), 12, 1, QStringLiteral("Co"), 0);
+    buildLoginDictionary(console.ctx, QStringLiteral("UserName=boss;UUID=u;"), 12, 1, QStringLiteral("Co"),
+                         0);
     const DictionaryPtr snapshot = snapshotSession(console.ctx);
     ASSERT_NE(snapshot, nullptr);
     EXPECT_EQ(snapshot->count(), 10);
@@ -118,7 +126,9 @@ TEST(SessionSnapshot, RestoresTheSessionAndTheAccountSet) {
 
 TEST(SessionSnapshot, NoneWithoutAStore) {
     test::TestConsole console;
-    console.ctx.components().add(kPropStoreProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
+    console.ctx.components().add(kPropStoreProgId, []() -> ObjectPtr {
+        throw Error(429, QStringLiteral("x"), QStringLiteral("gone"));
+    });
     EXPECT_EQ(snapshotSession(console.ctx), nullptr);
 }
 
@@ -137,7 +147,8 @@ TEST(SessionSubID, ReplacesTheItemInThePropertyString) {
 
 TEST(SessionSubID, IsPublishedInBothProperties) {
     test::TestConsole console;
-    publishFromDictionary(console.ctx, Dictionary{{QStringLiteral("PropsString"), QStringLiteral("UserName=a;SubID=gl;X=1;")}});
+    publishFromDictionary(
+        console.ctx, Dictionary{{QStringLiteral("PropsString"), QStringLiteral("UserName=a;SubID=gl;X=1;")}});
     EXPECT_EQ(getSessionSubID(console.ctx), QStringLiteral("gl"));
     setSessionSubID(console.ctx, QStringLiteral("ic"));
     EXPECT_EQ(getSessionSubID(console.ctx), QStringLiteral("ic"));
@@ -147,10 +158,15 @@ TEST(SessionSubID, IsPublishedInBothProperties) {
 
 TEST(LoginCache, StoresAndReadsUnderTheCategory) {
     test::TestConsole console;
-    cacheLoginValue(console.ctx, QStringLiteral("Login_User_Name"), QStringLiteral("boss"), QStringLiteral("{System}"));
-    EXPECT_EQ(getCachedValue(console.ctx, QStringLiteral("Login_User_Name"), QStringLiteral("{System}")), Variant(QStringLiteral("boss")));
-    EXPECT_EQ(getCachedValue(console.ctx, QStringLiteral("Login_User_Pwd"), QStringLiteral("{System}")), Variant(QString()));
-    console.ctx.components().add(kServerCacheProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
+    cacheLoginValue(console.ctx, QStringLiteral("Login_User_Name"), QStringLiteral("boss"),
+                    QStringLiteral("{System}"));
+    EXPECT_EQ(getCachedValue(console.ctx, QStringLiteral("Login_User_Name"), QStringLiteral("{System}")),
+              Variant(QStringLiteral("boss")));
+    EXPECT_EQ(getCachedValue(console.ctx, QStringLiteral("Login_User_Pwd"), QStringLiteral("{System}")),
+              Variant(QString()));
+    console.ctx.components().add(kServerCacheProgId, []() -> ObjectPtr {
+        throw Error(429, QStringLiteral("x"), QStringLiteral("gone"));
+    });
     EXPECT_NO_THROW(cacheLoginValue(console.ctx, QStringLiteral("a"), 1, QStringLiteral("{System}")));
     EXPECT_THROW(getCachedValue(console.ctx, QStringLiteral("a"), QStringLiteral("{System}")), Error);
 }

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
 namespace {
 
 void chooseLanguage(test::TestConsole& console, const QString& language) {
-    console.settings.write(Hive::CurrentUser, suite::kLanguageSettingKey, suite::kLanguageSettingValue, language);
+    console.settings.write(Hive::CurrentUser, suite::kLanguageSettingKey, suite::kLanguageSettingValue,
+                           language);
 }
 
 // A text loader that counts its creations and lookups, and can fail.
@@ -54,7 +54,9 @@ TEST(LanguageCode, ComesFromTheUsersChoiceElseTheLocale) {
 
 TEST(LanguageCode, WithoutALanguageComponentIsSimplifiedChinese) {
     test::TestConsole console;
-    console.ctx.components().add(kLangInfoProgId, []() -> ObjectPtr { throw Error(429, QStringLiteral("x"), QStringLiteral("gone")); });
+    console.ctx.components().add(kLangInfoProgId, []() -> ObjectPtr {
+        throw Error(429, QStringLiteral("x"), QStringLiteral("gone"));
+    });
     EXPECT_EQ(getLanguageCode(console.ctx), 1);
     EXPECT_EQ(translate(console.ctx, QStringLiteral("保存")), QStringLiteral("保存"));
 }
@@ -85,13 +87,16 @@ TEST(Translate, EnglishThroughTheRealTablesKeepsTheBlanks) {
     test::TestConsole console;
     chooseLanguage(console, QStringLiteral("en"));
     EXPECT_EQ(translate(console.ctx, QStringLiteral("  保存 ")), QStringLiteral("  Save "));
-    EXPECT_EQ(translate(console.ctx, QStringLiteral("QuorvelZRKNimbra老板报表")), QStringLiteral("Quorvel ZRK Nimbra Owner Reports"));
+    EXPECT_EQ(translate(console.ctx, QStringLiteral("QuorvelZRKNimbra老板报表")),
+              QStringLiteral("Quorvel ZRK Nimbra Owner Reports"));
     EXPECT_EQ(translate(console.ctx, QStringLiteral("没有译文的文字")), QStringLiteral("没有译文的文字"));
     EXPECT_EQ(translate(console.ctx, QStringLiteral("   ")), QStringLiteral("   "));
     EXPECT_EQ(translate(console.ctx, QString()), QString());
     // An explicit language wins over the session's.
-    EXPECT_EQ(translate(console.ctx, QStringLiteral("保存"), 0, QStringLiteral("cht")), QStringLiteral("儲存"));
-    EXPECT_EQ(translate(console.ctx, QStringLiteral("保存"), 0, QStringLiteral("chs")), QStringLiteral("保存"));
+    EXPECT_EQ(translate(console.ctx, QStringLiteral("保存"), 0, QStringLiteral("cht")),
+              QStringLiteral("儲存"));
+    EXPECT_EQ(translate(console.ctx, QStringLiteral("保存"), 0, QStringLiteral("chs")),
+              QStringLiteral("保存"));
 }
 
 TEST(Translate, ModeOneUsesTheStrictLookup) {
@@ -105,7 +110,8 @@ TEST(Translate, AFailingLoaderLeavesTheTextAndTheCallersErrorAlone) {
     test::TestConsole console;
     chooseLanguage(console, QStringLiteral("en"));
     int lookups = 0;
-    console.ctx.components().add(kTextLoaderProgId, [&] { return std::make_shared<CountingLoader>(lookups, true); });
+    console.ctx.components().add(kTextLoaderProgId,
+                                 [&] { return std::make_shared<CountingLoader>(lookups, true); });
     const Error pending(3021, QStringLiteral("ADODB.Recordset"), QStringLiteral("Either BOF or EOF is True"));
     try {
         try {

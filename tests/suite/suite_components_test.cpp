@@ -6,7 +6,6 @@
 #include "support/test_console.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace zrk {
@@ -17,13 +16,16 @@ TEST(SuiteComponents, EveryStandInIsRegistered) {
     for (const char* progId : {"SharedProps.PropStore", "ServerCache.CacheFacade", "CoreObjects.Dictionary",
                                "CoreObjects.Registry", "LangSupport.LangInfo", "ResText.Loader",
                                "FormText.FrmResLoader", "MsgLog.Log"})
-        EXPECT_NE(createComponent(console.ctx.components(), QString::fromLatin1(progId), false), nullptr) << progId;
+        EXPECT_NE(createComponent(console.ctx.components(), QString::fromLatin1(progId), false), nullptr)
+            << progId;
 }
 
 TEST(PropStore, InstancesShareTheirData) {
     test::TestConsole console;
-    const auto a = queryInterface<IPropStore>(console.ctx.components().create(QStringLiteral("SharedProps.PropStore")));
-    const auto b = queryInterface<IPropStore>(console.ctx.components().create(QStringLiteral("SharedProps.PropStore")));
+    const auto a =
+        queryInterface<IPropStore>(console.ctx.components().create(QStringLiteral("SharedProps.PropStore")));
+    const auto b =
+        queryInterface<IPropStore>(console.ctx.components().create(QStringLiteral("SharedProps.PropStore")));
     a->addProperty(1, QStringLiteral("UserName"), QStringLiteral("x"));
     a->addProperty(1, QStringLiteral("username"), QStringLiteral("y")); // replaces
     EXPECT_EQ(b->getProperty(1, QStringLiteral("USERNAME")), Variant(QStringLiteral("y")));
@@ -36,27 +38,39 @@ TEST(PropStore, InstancesShareTheirData) {
 
 TEST(ServerCache, KeepsValuesByCategoryNameAndVersion) {
     test::TestConsole console;
-    const auto cache = queryInterface<IServerCache>(console.ctx.components().create(QStringLiteral("ServerCache.CacheFacade")));
-    cache->add(QStringLiteral("{System}"), QStringLiteral("Login_Server_Name"), QStringLiteral("S1"), QString());
-    cache->add(QStringLiteral("{System}"), QStringLiteral("Login_Server_Name"), QStringLiteral("S2"), QStringLiteral("v2"));
-    EXPECT_EQ(cache->getItem(QStringLiteral("login_server_name"), QStringLiteral("{SYSTEM}"), QString(), QString()),
-              Variant(QStringLiteral("S1")));
-    EXPECT_EQ(cache->getItem(QStringLiteral("Login_Server_Name"), QStringLiteral("{System}"), QString(), QStringLiteral("v2")),
+    const auto cache = queryInterface<IServerCache>(
+        console.ctx.components().create(QStringLiteral("ServerCache.CacheFacade")));
+    cache->add(QStringLiteral("{System}"), QStringLiteral("Login_Server_Name"), QStringLiteral("S1"),
+               QString());
+    cache->add(QStringLiteral("{System}"), QStringLiteral("Login_Server_Name"), QStringLiteral("S2"),
+               QStringLiteral("v2"));
+    EXPECT_EQ(
+        cache->getItem(QStringLiteral("login_server_name"), QStringLiteral("{SYSTEM}"), QString(), QString()),
+        Variant(QStringLiteral("S1")));
+    EXPECT_EQ(cache->getItem(QStringLiteral("Login_Server_Name"), QStringLiteral("{System}"), QString(),
+                             QStringLiteral("v2")),
               Variant(QStringLiteral("S2")));
     EXPECT_EQ(cache->getItem(QStringLiteral("Other"), QStringLiteral("{System}"), 5, QString()), Variant(5));
 }
 
 TEST(CoreRegistry, ReadsAndWritesTheRegistryThroughTheSettings) {
     test::TestConsole console;
-    const auto registry = queryInterface<IRegistry>(console.ctx.components().create(QStringLiteral("CoreObjects.Registry")));
+    const auto registry =
+        queryInterface<IRegistry>(console.ctx.components().create(QStringLiteral("CoreObjects.Registry")));
     const QString key = QStringLiteral("HKEY_CURRENT_USER\\SoftWare\\QuorVel\\QVReg");
     EXPECT_EQ(registry->getKeyValue(key, QStringLiteral("User"), QStringLiteral("1")), Variant(QString()));
     registry->setKeyValue(key, QStringLiteral("User"), 12);
-    EXPECT_EQ(registry->getKeyValue(key, QStringLiteral("user"), QStringLiteral("1")), Variant(QStringLiteral("12")));
-    EXPECT_EQ(console.settings.read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\QUORVEL\\QVREG"), QStringLiteral("User")).toInt32(), 12);
+    EXPECT_EQ(registry->getKeyValue(key, QStringLiteral("user"), QStringLiteral("1")),
+              Variant(QStringLiteral("12")));
+    EXPECT_EQ(console.settings
+                  .read(Hive::CurrentUser, QStringLiteral("SOFTWARE\\QUORVEL\\QVREG"), QStringLiteral("User"))
+                  .toInt32(),
+              12);
     registry->deleteValue(key, QStringLiteral("User"));
     EXPECT_EQ(registry->getKeyValue(key, QStringLiteral("User"), QStringLiteral("1")), Variant(QString()));
-    EXPECT_THROW(registry->getKeyValue(QStringLiteral("HKEY_USERS\\X"), QStringLiteral("V"), QStringLiteral("1")), Error);
+    EXPECT_THROW(
+        registry->getKeyValue(QStringLiteral("HKEY_USERS\\X"), QStringLiteral("V"), QStringLiteral("1")),
+        Error);
 }
 
 TEST(FormatPlaceholders, ReplacesNumberedValues) {
@@ -66,21 +80,24 @@ TEST(FormatPlaceholders, ReplacesNumberedValues) {
         {"%12", "a2"},    {"%", "%"},     {"%x", "%x"},      {"", ""},     {"%1%1", "aa"},
     };
     for (const auto& [pattern, expected] : cases)
-        EXPECT_EQ(suite::formatPlaceholders(QString::fromUtf8(pattern), values), QString::fromUtf8(expected)) << pattern;
+        EXPECT_EQ(suite::formatPlaceholders(QString::fromUtf8(pattern), values), QString::fromUtf8(expected))
+            << pattern;
 }
 
 TEST(LangInfo, MapsLocales) {
     const std::pair<const char*, const char*> cases[] = {
-        {"zh_TW", "cht"}, {"zh_HK", "cht"}, {"zh-TW", "cht"}, {"zh_CN", "chs"}, {"zh_SG", "chs"},
-        {"en_US", "en"},  {"en_GB.UTF-8", "en"}, {"en", "en"}, {"de_DE", "chs"}, {"C", "chs"}, {"", "chs"},
+        {"zh_TW", "cht"}, {"zh_HK", "cht"}, {"zh-TW", "cht"},      {"zh_CN", "chs"},
+        {"zh_SG", "chs"}, {"en_US", "en"},  {"en_GB.UTF-8", "en"}, {"en", "en"},
+        {"de_DE", "chs"}, {"C", "chs"},     {"", "chs"},
     };
     for (const auto& [locale, expected] : cases)
         EXPECT_EQ(suite::languageForLocale(QString::fromUtf8(locale)), QString::fromUtf8(expected)) << locale;
 }
 
 TEST(TextTable, ParsesEscapesAndSkipsComments) {
-    const suite::TextTable table = suite::TextTable::parse(
-        QStringLiteral("# comment\r\n保存\tSave\r\n两行\\n文字\tTwo\\nlines\n\tno source\nno tab\n反斜杠\\\\\tback\\\\slash\n"));
+    const suite::TextTable table =
+        suite::TextTable::parse(QStringLiteral("# comment\r\n保存\tSave\r\n两行\\n文字\tTwo\\nlines\n\tno "
+                                               "source\nno tab\n反斜杠\\\\\tback\\\\slash\n"));
     EXPECT_EQ(table.size(), 3);
     EXPECT_EQ(table.find(QStringLiteral("保存")), QStringLiteral("Save"));
     EXPECT_EQ(table.find(QStringLiteral("两行\n文字")), QStringLiteral("Two\nlines"));
@@ -89,8 +106,10 @@ TEST(TextTable, ParsesEscapesAndSkipsComments) {
 }
 
 TEST(TextTable, BuiltInTablesCoverTheSameTexts) {
-    const suite::TextTable english = suite::TextTable::load(QString(), QStringLiteral("Q5Base"), QStringLiteral("en"));
-    const suite::TextTable traditional = suite::TextTable::load(QString(), QStringLiteral("Q5Base"), QStringLiteral("cht"));
+    const suite::TextTable english =
+        suite::TextTable::load(QString(), QStringLiteral("Q5Base"), QStringLiteral("en"));
+    const suite::TextTable traditional =
+        suite::TextTable::load(QString(), QStringLiteral("Q5Base"), QStringLiteral("cht"));
     EXPECT_GT(english.size(), 10);
     EXPECT_EQ(english.size(), traditional.size());
     EXPECT_EQ(suite::TextTable::load(QString(), QStringLiteral("Q5Base"), QStringLiteral("xx")).size(), 0);

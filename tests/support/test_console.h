@@ -6,7 +6,6 @@
 #include "suite/suite_components.h"
 
 #include <QTemporaryDir>
-
 #include <map>
 #include <optional>
 
