@@ -118,6 +118,14 @@ void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valu
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
+QStringList SettingsStore::valueNames(Hive hive, const QString& keyPath) const {
+    if (!QFileInfo::exists(filePath(hive)))
+        return {};
+    QSettings settings(filePath(hive), QSettings::IniFormat);
+    settings.beginGroup(groupOf(keyPath));
+    return settings.childKeys();
+}
+
 void SettingsStore::remove(Hive hive, const QString& keyPath, const QString& valueName) const {
     if (!QFileInfo::exists(filePath(hive)))
         return;

@@ -3,6 +3,7 @@
 #include "platform/variant.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace zrk {
@@ -36,6 +37,8 @@ public:
     Variant read(Hive hive, const QString& keyPath, const QString& valueName) const;
     // Raises an error with the file's status when the file cannot be written.
     void write(Hive hive, const QString& keyPath, const QString& valueName, const Variant& value) const;
+    // The names of the values stored directly under the key.
+    QStringList valueNames(Hive hive, const QString& keyPath) const;
     // Removes one value, or the whole key with everything below it when valueName is "".
     void remove(Hive hive, const QString& keyPath, const QString& valueName) const;
 

@@ -3,6 +3,7 @@
 // The roles the console asks of the suite's components during start-up and session handling.
 // Components implement them; the console reaches them only through the component registry.
 
+#include "platform/dictionary.h"
 #include "platform/variant.h"
 
 #include <QString>
@@ -59,6 +60,10 @@ public:
     virtual Variant getKeyValue(const QString& key, const QString& valueName, const QString& flag) = 0;
     virtual void setKeyValue(const QString& key, const QString& valueName, const Variant& value) = 0;
     virtual void deleteValue(const QString& key, const QString& valueName) = 0;
+    // The per-user settings writer: the same stored value that UserSettings.UserProfile reads
+    // under (application, section).
+    virtual void saveSetting(const QString& application, const QString& section, const QString& key,
+                             const Variant& value) = 0;
 };
 
 // The suite's foundation object: the process-wide object behind the registry services, with
@@ -67,6 +72,18 @@ class IFoundation {
 public:
     virtual ~IFoundation() = default;
     virtual QString formatText(const QString& pattern, const QList<Variant>& values) = 0;
+};
+
+// UserSettings.UserProfile: per-user settings grouped by application and section.
+class IUserProfile {
+public:
+    virtual ~IUserProfile() = default;
+    // Makes the group's values available through dictionary().
+    virtual void load(const QString& application, const QString& section) = 0;
+    // The loaded group: read with value(key, default), change with set(key, value).
+    virtual std::shared_ptr<Dictionary> dictionary() = 0;
+    // Writes the group back, with the values set since load().
+    virtual void save(const QString& application, const QString& section) = 0;
 };
 
 // LangSupport.LangInfo: "chs", "cht" or "en".

@@ -1,5 +1,7 @@
 #include "suite/core_registry.h"
 
+#include "suite/user_profile.h"
+
 namespace zrk::suite {
 
 RegistryKey CoreRegistry::parse(const QString& key) const {
@@ -26,6 +28,11 @@ void CoreRegistry::setKeyValue(const QString& key, const QString& valueName, con
 void CoreRegistry::deleteValue(const QString& key, const QString& valueName) {
     const RegistryKey parsed = parse(key);
     store_.remove(parsed.hive, parsed.path, valueName);
+}
+
+void CoreRegistry::saveSetting(const QString& application, const QString& section, const QString& key,
+                               const Variant& value) {
+    store_.write(Hive::CurrentUser, userSettingKeyPath(application, section), key, value);
 }
 
 QString CoreRegistry::formatText(const QString& pattern, const QList<Variant>& values) {

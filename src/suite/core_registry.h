@@ -15,6 +15,8 @@ public:
     Variant getKeyValue(const QString& key, const QString& valueName, const QString& flag) override;
     void setKeyValue(const QString& key, const QString& valueName, const Variant& value) override;
     void deleteValue(const QString& key, const QString& valueName) override;
+    void saveSetting(const QString& application, const QString& section, const QString& key,
+                     const Variant& value) override;
     QString formatText(const QString& pattern, const QList<Variant>& values) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
 #include "suite/server_cache.h"
+#include "suite/user_profile.h"
 
 namespace zrk::suite {
 
@@ -27,6 +28,8 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                  });
     registry.add(QStringLiteral("ResText.Loader"), [] { return std::make_shared<ResTextLoader>(); });
     registry.add(QStringLiteral("FormText.FrmResLoader"), [] { return std::make_shared<FormTextLoader>(); });
+    registry.add(QStringLiteral("UserSettings.UserProfile"),
+                 [settings = environment.settings] { return std::make_shared<UserProfile>(settings); });
     registry.add(QStringLiteral("MsgLog.Log"),
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);

@@ -15,7 +15,7 @@ TEST(SuiteComponents, EveryStandInIsRegistered) {
     test::TestConsole console;
     for (const char* progId : {"SharedProps.PropStore", "ServerCache.CacheFacade", "CoreObjects.Dictionary",
                                "CoreObjects.Registry", "LangSupport.LangInfo", "ResText.Loader",
-                               "FormText.FrmResLoader", "MsgLog.Log"})
+                               "FormText.FrmResLoader", "MsgLog.Log", "UserSettings.UserProfile"})
         EXPECT_NE(createComponent(console.ctx.components(), QString::fromLatin1(progId), false), nullptr)
             << progId;
 }
