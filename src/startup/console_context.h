@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/component_registry.h"
+#include "platform/dictionary.h"
 #include "platform/object.h"
 #include "platform/os_facts.h"
 #include "platform/prompt_service.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zrk {
 
@@ -67,6 +69,11 @@ public:
 
     SchemeState scheme;
     TextState texts;
+
+    // The cache wrapper's entry list: what this process stored in the cache.
+    std::vector<std::shared_ptr<Dictionary>> cacheEntries;
+    // How many wait cursors are up.
+    int waitCursorCount = 0;
 
 private:
     ComponentRegistry components_;

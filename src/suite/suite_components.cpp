@@ -4,6 +4,7 @@
 #include "suite/core_registry.h"
 #include "suite/form_text_loader.h"
 #include "suite/lang_info.h"
+#include "suite/local_cache.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
@@ -19,6 +20,9 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     auto cacheItems = std::make_shared<ServerCache::Items>();
     registry.add(QStringLiteral("ServerCache.CacheFacade"),
                  [cacheItems] { return std::make_shared<ServerCache>(cacheItems); });
+    auto localItems = std::make_shared<LocalCache::Items>();
+    registry.add(QStringLiteral("LocalCache.CacheFacade"),
+                 [localItems] { return std::make_shared<LocalCache>(localItems); });
     registry.add(QStringLiteral("CoreObjects.Dictionary"), [] { return std::make_shared<Dictionary>(); });
     registry.add(QStringLiteral("CoreObjects.Registry"),
                  [settings = environment.settings] { return std::make_shared<CoreRegistry>(settings); });
