@@ -1,0 +1,1162 @@
+#include "platform/db/tsql_dialect.h"
+
+#include "platform/db/db_errors.h"
+
+#include <QSet>
+
+namespace zrk::db::tsql {
+
+namespace {
+
+constexpr int kMaxNesting = 64;
+const QString kSource = QStringLiteral("zrk.SQLite");
+const QString kDefaultCollation = QStringLiteral("Chinese_PRC_CI_AS");
+
+[[noreturn]] void unsupported(const QString& what) {
+    throw Error(dberr::UnsupportedSyntax, kSource,
+                QStringLiteral("The embedded database does not support this T-SQL construct: %1").arg(what));
+}
+
+[[noreturn]] void syntaxError(const QString& near) {
+    throw Error(dberr::CommandFailed, kSource, QStringLiteral("Incorrect syntax near '%1'.").arg(near));
+}
+
+QString quoteName(const QString& name) {
+    QString escaped = name;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString quoteText(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+
+// Writes tokens back as text, a blank where the source had one or where two words would touch.
+class Writer {
+public:
+    void add(const QString& piece, bool space) {
+        if (piece.isEmpty())
+            return;
+        if (!out_.isEmpty() && (space || (isIdentChar(out_.back()) && isIdentChar(piece.front()))))
+            out_ += QLatin1Char(' ');
+        out_ += piece;
+    }
+    const QString& text() const { return out_; }
+
+private:
+    QString out_;
+};
+
+int closeParen(const Tokens& t, int open, int end) {
+    int depth = 0;
+    for (int i = open; i < end; ++i) {
+        if (t[i].isSymbol("("))
+            ++depth;
+        else if (t[i].isSymbol(")") && --depth == 0)
+            return i;
+    }
+    return -1;
+}
+
+struct Range {
+    int b;
+    int e;
+    bool empty() const { return b >= e; }
+};
+
+// Splits [b, e) at the commas of parenthesis depth 0.
+std::vector<Range> splitCommas(const Tokens& t, int b, int e) {
+    std::vector<Range> parts;
+    int depth = 0;
+    int start = b;
+    for (int i = b; i < e; ++i) {
+        if (t[i].isSymbol("("))
+            ++depth;
+        else if (t[i].isSymbol(")"))
+            --depth;
+        else if (depth == 0 && t[i].isSymbol(",")) {
+            parts.push_back({start, i});
+            start = i + 1;
+        }
+    }
+    if (start < e || !parts.empty())
+        parts.push_back({start, e});
+    return parts;
+}
+
+int findWordAtDepth0(const Tokens& t, int b, int e, const char* word) {
+    int depth = 0;
+    for (int i = b; i < e; ++i) {
+        if (t[i].isSymbol("("))
+            ++depth;
+        else if (t[i].isSymbol(")"))
+            --depth;
+        else if (depth == 0 && t[i].isWord(word))
+            return i;
+    }
+    return -1;
+}
+
+bool isStatementKeyword(const QString& up) {
+    static const QSet<QString> words = {
+        QStringLiteral("SELECT"),   QStringLiteral("INSERT"),   QStringLiteral("UPDATE"),  QStringLiteral("DELETE"),
+        QStringLiteral("CREATE"),   QStringLiteral("ALTER"),    QStringLiteral("DROP"),    QStringLiteral("TRUNCATE"),
+        QStringLiteral("IF"),       QStringLiteral("BEGIN"),    QStringLiteral("END"),     QStringLiteral("ELSE"),
+        QStringLiteral("EXEC"),     QStringLiteral("EXECUTE"),  QStringLiteral("SET"),     QStringLiteral("DECLARE"),
+        QStringLiteral("PRINT"),    QStringLiteral("WHILE"),    QStringLiteral("RETURN"),  QStringLiteral("GO"),
+        QStringLiteral("COMMIT"),   QStringLiteral("ROLLBACK"), QStringLiteral("WITH"),    QStringLiteral("USE"),
+        QStringLiteral("GRANT"),    QStringLiteral("REVOKE"),   QStringLiteral("DENY"),    QStringLiteral("RAISERROR"),
+        QStringLiteral("MERGE"),    QStringLiteral("BREAK"),    QStringLiteral("CONTINUE"), QStringLiteral("WAITFOR"),
+        QStringLiteral("SAVE")};
+    return words.contains(up);
+}
+
+struct Unit {
+    int b = 0;
+    int e = 0;
+    QString lead;  // upper-case leading keyword, or the first token's text for anything else
+};
+
+// The statements of a batch: SQL Server needs no semicolons because every statement starts
+// with a keyword; the few places where such a keyword continues the statement are handled.
+std::vector<Unit> splitUnits(const Tokens& t) {
+    std::vector<Unit> units;
+    const int n = static_cast<int>(t.size());
+    int depth = 0;
+    int caseDepth = 0;
+    bool forceNew = true;
+    bool seenBody = false;  // INSERT: its SELECT or VALUES seen; UPDATE: its SET seen
+    Unit current;
+    current.b = -1;
+    auto close = [&](int end) {
+        if (current.b >= 0 && end > current.b) {
+            current.e = end;
+            units.push_back(current);
+        }
+        current = Unit();
+        current.b = -1;
+    };
+    for (int i = 0; i < n; ++i) {
+        const Token& k = t[i];
+        if (depth == 0 && k.isSymbol(";")) {
+            close(i);
+            forceNew = true;
+            continue;
+        }
+        bool starts = forceNew || current.b < 0;
+        QString up;
+        if (k.kind == Token::Kind::Word) {
+            up = k.text.toUpper();
+            if (up == QLatin1String("CASE")) {
+                ++caseDepth;
+            } else if (up == QLatin1String("END") && caseDepth > 0) {
+                --caseDepth;
+            } else if (up == QLatin1String("ELSE") && caseDepth > 0) {
+            } else if (depth == 0 && !starts && isStatementKeyword(up)) {
+                const Token& prev = t[i - 1];
+                const QString& lead = current.lead;
+                bool continues = prev.isWord("ON");
+                if (up == QLatin1String("SELECT")) {
+                    continues = continues || (lead == QLatin1String("INSERT") && !seenBody) || prev.isWord("UNION") ||
+                                prev.isWord("ALL") || prev.isWord("EXCEPT") || prev.isWord("INTERSECT") ||
+                                ((lead == QLatin1String("CREATE") || lead == QLatin1String("WITH")) &&
+                                 (prev.isWord("AS") || prev.isSymbol(")")));
+                } else if (up == QLatin1String("SET")) {
+                    continues = continues || (lead == QLatin1String("UPDATE") && !seenBody);
+                } else if (up == QLatin1String("IF")) {
+                    continues = continues || prev.isWord("TABLE") || prev.isWord("VIEW") || prev.isWord("INDEX");
+                } else if (up == QLatin1String("DROP") || up == QLatin1String("ALTER")) {
+                    continues = continues || (lead == QLatin1String("ALTER") && i - current.b <= 5);
+                } else if (up == QLatin1String("WITH")) {
+                    continues = !(i + 2 < n && t[i + 1].isName() && t[i + 2].isWord("AS"));
+                } else if (up == QLatin1String("INSERT") || up == QLatin1String("UPDATE") ||
+                           up == QLatin1String("DELETE")) {
+                    continues = continues || prev.isWord("FOR") || prev.isSymbol(",");
+                }
+                starts = !continues;
+            }
+        }
+        if (starts) {
+            close(i);
+            current.b = i;
+            current.lead = up.isEmpty() ? k.text : up;
+            seenBody = false;
+            forceNew = up == QLatin1String("END") || up == QLatin1String("ELSE") ||
+                       (up == QLatin1String("BEGIN") &&
+                        !(i + 1 < n && (t[i + 1].isWord("TRAN") || t[i + 1].isWord("TRANSACTION"))));
+        } else {
+            if (depth == 0 && current.lead == QLatin1String("INSERT") &&
+                (up == QLatin1String("SELECT") || up == QLatin1String("VALUES") || up == QLatin1String("EXEC")))
+                seenBody = true;
+            if (depth == 0 && current.lead == QLatin1String("UPDATE") && up == QLatin1String("SET"))
+                seenBody = true;
+        }
+        if (k.isSymbol("("))
+            ++depth;
+        else if (k.isSymbol(")") && depth > 0)
+            --depth;
+    }
+    close(n);
+    return units;
+}
+
+struct TypeInfo {
+    QString declared;
+    bool text = false;
+};
+
+TypeInfo mapType(const QString& name, const QStringList& args) {
+    const QString n = name.toLower();
+    auto withArgs = [&](const QString& base) {
+        bool numeric = !args.isEmpty();
+        for (const QString& a : args) {
+            bool ok = false;
+            a.toInt(&ok);
+            numeric = numeric && ok;
+        }
+        return numeric ? base + QLatin1Char('(') + args.join(QLatin1Char(',')) + QLatin1Char(')') : base;
+    };
+    if (n == QLatin1String("int") || n == QLatin1String("integer"))
+        return {QStringLiteral("INT")};
+    if (n == QLatin1String("smallint") || n == QLatin1String("tinyint") || n == QLatin1String("bigint") ||
+        n == QLatin1String("bit") || n == QLatin1String("money") || n == QLatin1String("smallmoney") ||
+        n == QLatin1String("float") || n == QLatin1String("real"))
+        return {n.toUpper()};
+    if (n == QLatin1String("decimal") || n == QLatin1String("numeric"))
+        return {withArgs(QStringLiteral("DECIMAL"))};
+    if (n == QLatin1String("char") || n == QLatin1String("nchar") || n == QLatin1String("varchar") ||
+        n == QLatin1String("nvarchar"))
+        return {withArgs(n.toUpper()), true};
+    if (n == QLatin1String("text") || n == QLatin1String("ntext"))
+        return {n.toUpper(), true};
+    if (n == QLatin1String("sysname"))
+        return {QStringLiteral("NVARCHAR(128)"), true};
+    // Dates are kept as text: a DATETIME declaration would give the column numeric affinity,
+    // which turns '2020-01-02' into 2020 under CAST and arithmetic.
+    if (n == QLatin1String("datetime") || n == QLatin1String("smalldatetime") || n == QLatin1String("date") ||
+        n == QLatin1String("datetime2") || n == QLatin1String("time"))
+        return {n.toUpper() + QStringLiteral(" TEXT")};
+    if (n == QLatin1String("image") || n == QLatin1String("varbinary") || n == QLatin1String("binary"))
+        return {n.toUpper() + QStringLiteral(" BLOB")};
+    if (n == QLatin1String("uniqueidentifier"))
+        return {QStringLiteral("UNIQUEIDENTIFIER TEXT")};
+    unsupported(QStringLiteral("data type '%1'").arg(name));
+}
+
+class Translator {
+public:
+    explicit Translator(Program& program) : program_(program) {}
+
+    QString expr(const Tokens& t, int b, int e, int nest);
+    std::vector<Step> statement(const Tokens& t, const Unit& u);
+
+private:
+    QString function(const Tokens& t, int i, int close, int e, int nest, bool& isDate);
+    QString convertTo(const Tokens& t, Range type, const QString& value, const QString& style, int nest);
+    int operandEnd(const Tokens& t, int k, int e) const;
+    QString name(const Tokens& t, int b, int e, bool* temp = nullptr) const;
+    QString assignments(const Tokens& t, int b, int e);
+    QString columnDefinition(const Tokens& t, Range r, bool* identity);
+    Step sql(const QString& text) const {
+        Step s;
+        s.kind = Step::Kind::Sql;
+        s.sql = text;
+        return s;
+    }
+    std::vector<Step> createTable(const Tokens& t, const Unit& u);
+    std::vector<Step> alterTable(const Tokens& t, const Unit& u);
+    std::vector<Step> update(const Tokens& t, const Unit& u);
+
+    Program& program_;
+};
+
+QString Translator::name(const Tokens& t, int b, int e, bool* temp) const {
+    // The last part of a dotted name: [dbo].[t], dbo.t, db..t -> t.
+    QString last;
+    for (int i = b; i < e; ++i) {
+        if (t[i].isName())
+            last = t[i].text;
+        else if (!t[i].isSymbol("."))
+            syntaxError(t[i].text);
+    }
+    if (last.isEmpty())
+        syntaxError(b < static_cast<int>(t.size()) ? t[b].text : QString());
+    if (temp)
+        *temp = last.startsWith(QLatin1Char('#'));
+    return last;
+}
+
+int Translator::operandEnd(const Tokens& t, int k, int e) const {
+    if (k < e && t[k].isSymbol("-"))
+        ++k;
+    if (k >= e)
+        return -1;
+    if (t[k].isSymbol("(")) {
+        const int c = closeParen(t, k, e);
+        return c < 0 ? -1 : c + 1;
+    }
+    if (t[k].kind == Token::Kind::Number || t[k].kind == Token::Kind::String)
+        return k + 1;
+    if (!t[k].isName())
+        return -1;
+    ++k;
+    while (k + 1 < e && t[k].isSymbol(".") && t[k + 1].isName())
+        k += 2;
+    if (k < e && t[k].isSymbol("(")) {
+        const int c = closeParen(t, k, e);
+        return c < 0 ? -1 : c + 1;
+    }
+    return k;
+}
+
+QString Translator::convertTo(const Tokens& t, Range type, const QString& value, const QString& style, int nest) {
+    if (type.empty() || !t[type.b].isName())
+        syntaxError(QStringLiteral("CONVERT"));
+    const QString n = t[type.b].text.toLower();
+    QString length;
+    QString scale;
+    if (type.b + 1 < type.e && t[type.b + 1].isSymbol("(")) {
+        const auto args = splitCommas(t, type.b + 2, type.e - 1);
+        if (!args.empty())
+            length = expr(t, args[0].b, args[0].e, nest + 1);
+        if (args.size() > 1)
+            scale = expr(t, args[1].b, args[1].e, nest + 1);
+    }
+    if (n == QLatin1String("datetime") || n == QLatin1String("smalldatetime") || n == QLatin1String("date") ||
+        n == QLatin1String("datetime2"))
+        return n == QLatin1String("date") ? QStringLiteral("zrk_date(%1)").arg(value)
+                                          : QStringLiteral("zrk_datetime(%1)").arg(value);
+    if (n == QLatin1String("varchar") || n == QLatin1String("nvarchar") || n == QLatin1String("char") ||
+        n == QLatin1String("nchar") || n == QLatin1String("text") || n == QLatin1String("ntext")) {
+        QString text = style.isEmpty() ? QStringLiteral("zrk_text(%1)").arg(value)
+                                       : QStringLiteral("zrk_datetext(%1, %2)").arg(value, style);
+        bool numeric = false;
+        length.toInt(&numeric);
+        return numeric ? QStringLiteral("substr(%1, 1, %2)").arg(text, length) : text;
+    }
+    if (n == QLatin1String("int") || n == QLatin1String("bigint") || n == QLatin1String("smallint") ||
+        n == QLatin1String("tinyint"))
+        return QStringLiteral("CAST(%1 AS INTEGER)").arg(value);
+    if (n == QLatin1String("decimal") || n == QLatin1String("numeric") || n == QLatin1String("money"))
+        return scale.isEmpty() ? QStringLiteral("CAST(%1 AS REAL)").arg(value)
+                               : QStringLiteral("round(CAST(%1 AS REAL), %2)").arg(value, scale);
+    if (n == QLatin1String("float") || n == QLatin1String("real"))
+        return QStringLiteral("CAST(%1 AS REAL)").arg(value);
+    unsupported(QStringLiteral("conversion to '%1'").arg(t[type.b].text));
+}
+
+QString Translator::function(const Tokens& t, int i, int close, int e, int nest, bool& isDate) {
+    (void)e;
+    const QString up = t[i].text.toUpper();
+    const auto args = splitCommas(t, i + 2, close);
+    auto arg = [&](std::size_t k) {
+        if (k >= args.size() || args[k].empty())
+            syntaxError(t[i].text);
+        return expr(t, args[k].b, args[k].e, nest + 1);
+    };
+    auto datePart = [&]() {
+        if (args.empty() || args[0].e - args[0].b != 1 || !t[args[0].b].isName())
+            syntaxError(t[i].text);
+        return quoteText(t[args[0].b].text.toLower());
+    };
+    isDate = false;
+    if (up == QLatin1String("CONVERT")) {
+        if (args.size() < 2)
+            syntaxError(t[i].text);
+        const QString value = arg(1);
+        const QString style = args.size() > 2 ? arg(2) : QString();
+        const QString out = convertTo(t, args[0], value, style, nest);
+        isDate = out.startsWith(QLatin1String("zrk_date"));
+        return out;
+    }
+    if (up == QLatin1String("CAST")) {
+        if (args.size() != 1)
+            syntaxError(t[i].text);
+        const int as = findWordAtDepth0(t, args[0].b, args[0].e, "AS");
+        if (as < 0)
+            syntaxError(t[i].text);
+        const QString out = convertTo(t, {as + 1, args[0].e}, expr(t, args[0].b, as, nest + 1), QString(), nest);
+        isDate = out.startsWith(QLatin1String("zrk_date"));
+        return out;
+    }
+    if (up == QLatin1String("GETDATE") || up == QLatin1String("CURRENT_TIMESTAMP")) {
+        isDate = true;
+        return QStringLiteral("zrk_getdate()");
+    }
+    if (up == QLatin1String("OBJECT_ID"))
+        return QStringLiteral("(SELECT id FROM temp.sysobjects WHERE name = zrk_objname(%1) COLLATE NOCASE)").arg(arg(0));
+    if (up == QLatin1String("OBJECTPROPERTY")) {
+        if (args.size() != 2 || args[1].e - args[1].b != 1 || t[args[1].b].kind != Token::Kind::String)
+            syntaxError(t[i].text);
+        const QString property = t[args[1].b].text;
+        QString xtype;
+        if (property.compare(QLatin1String("IsUserTable"), Qt::CaseInsensitive) == 0 ||
+            property.compare(QLatin1String("IsTable"), Qt::CaseInsensitive) == 0)
+            xtype = QStringLiteral("U");
+        else if (property.compare(QLatin1String("IsView"), Qt::CaseInsensitive) == 0)
+            xtype = QStringLiteral("V");
+        else
+            unsupported(QStringLiteral("OBJECTPROPERTY '%1'").arg(property));
+        return QStringLiteral("((%1) IN (SELECT id FROM temp.sysobjects WHERE xtype = '%2'))").arg(arg(0), xtype);
+    }
+    if (up == QLatin1String("DATEADD"))
+        return QStringLiteral("zrk_dateadd(%1, %2, %3)").arg(datePart(), arg(1), arg(2));
+    if (up == QLatin1String("DATEDIFF"))
+        return QStringLiteral("zrk_datediff(%1, %2, %3)").arg(datePart(), arg(1), arg(2));
+    if (up == QLatin1String("DATEPART"))
+        return QStringLiteral("zrk_datepart(%1, %2)").arg(datePart(), arg(1));
+    if (up == QLatin1String("YEAR") || up == QLatin1String("MONTH") || up == QLatin1String("DAY"))
+        return QStringLiteral("zrk_datepart('%1', %2)").arg(up.toLower(), arg(0));
+    if (up == QLatin1String("CHARINDEX"))
+        return args.size() > 2 ? QStringLiteral("zrk_charindex(%1, %2, %3)").arg(arg(0), arg(1), arg(2))
+                               : QStringLiteral("zrk_charindex(%1, %2)").arg(arg(0), arg(1));
+    return QString();
+}
+
+QString Translator::expr(const Tokens& t, int b, int e, int nest) {
+    if (nest > kMaxNesting)
+        unsupported(QStringLiteral("expressions nested more than %1 levels deep").arg(kMaxNesting));
+    Writer out;
+    struct Limit {
+        int depth;
+        QString count;
+    };
+    std::vector<Limit> limits;
+    int depth = 0;
+    for (int i = b; i < e; ++i) {
+        const Token& k = t[i];
+        const bool next = i + 1 < e;
+        if (k.isName() && k.text.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0 && next &&
+            t[i + 1].isSymbol(".")) {
+            ++i;
+            continue;
+        }
+        if (k.isName() && k.text.compare(QLatin1String("sys"), Qt::CaseInsensitive) == 0 && i + 2 < e &&
+            t[i + 1].isSymbol(".") && t[i + 2].isName()) {
+            if (t[i + 2].text.compare(QLatin1String("extended_properties"), Qt::CaseInsensitive) != 0)
+                unsupported(QStringLiteral("catalogue view sys.%1").arg(t[i + 2].text));
+            out.add(QStringLiteral("temp.zrk_sys_extended_properties"), k.spaceBefore);
+            program_.usesExtendedProperties = true;
+            i += 2;
+            continue;
+        }
+        switch (k.kind) {
+        case Token::Kind::String:
+            out.add(quoteText(k.text), k.spaceBefore);
+            continue;
+        case Token::Kind::QuotedName:
+            out.add(quoteName(k.text), k.spaceBefore);
+            continue;
+        case Token::Kind::Number:
+            out.add(k.text, k.spaceBefore);
+            continue;
+        case Token::Kind::Symbol:
+            if (k.isSymbol("(")) {
+                // (NOLOCK) and similar table hints
+                if (i + 2 < e && t[i + 2].isSymbol(")") && (t[i + 1].isWord("NOLOCK") || t[i + 1].isWord("READPAST"))) {
+                    i += 2;
+                    continue;
+                }
+                ++depth;
+            } else if (k.isSymbol(")")) {
+                while (!limits.empty() && limits.back().depth == depth) {
+                    out.add(QStringLiteral("LIMIT ") + limits.back().count, true);
+                    limits.pop_back();
+                }
+                --depth;
+            } else if (k.isSymbol("+") && ((i > b && t[i - 1].kind == Token::Kind::String) ||
+                                           (next && t[i + 1].kind == Token::Kind::String))) {
+                out.add(QStringLiteral("||"), true);
+                continue;
+            } else if (k.isSymbol("!<")) {
+                out.add(QStringLiteral(">="), k.spaceBefore);
+                continue;
+            } else if (k.isSymbol("!>")) {
+                out.add(QStringLiteral("<="), k.spaceBefore);
+                continue;
+            } else if (k.isSymbol("*=") || (k.isSymbol("=") && next && t[i + 1].isSymbol("*"))) {
+                unsupported(QStringLiteral("old-style outer join '%1'").arg(k.text));
+            }
+            out.add(k.text, k.spaceBefore);
+            continue;
+        case Token::Kind::Word:
+            break;
+        }
+        const QString up = k.text.toUpper();
+        if (up.startsWith(QLatin1Char('@')))
+            unsupported(QStringLiteral("variable '%1'").arg(k.text));
+        if (up.startsWith(QLatin1Char('#'))) {
+            out.add(quoteName(k.text), k.spaceBefore);
+            continue;
+        }
+        if ((up == QLatin1String("ON") || up == QLatin1String("TEXTIMAGE_ON") || up == QLatin1String("FILESTREAM_ON")) &&
+            next && t[i + 1].isName() && t[i + 1].text.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0 &&
+            !(i + 2 < e && t[i + 2].isWord("KEY"))) {
+            ++i;
+            continue;
+        }
+        if (up == QLatin1String("CLUSTERED") || up == QLatin1String("NONCLUSTERED"))
+            continue;
+        if (up == QLatin1String("WITH") && i + 3 < e && t[i + 1].isSymbol("(") && t[i + 3].isSymbol(")") &&
+            (t[i + 2].isWord("NOLOCK") || t[i + 2].isWord("READPAST"))) {
+            i += 3;
+            continue;
+        }
+        if (up == QLatin1String("SELECT")) {
+            out.add(k.text, k.spaceBefore);
+            int j = i + 1;
+            if (j < e && (t[j].isWord("DISTINCT") || t[j].isWord("ALL"))) {
+                out.add(t[j].text, true);
+                ++j;
+            }
+            if (j < e && t[j].isWord("TOP")) {
+                QString count;
+                int after = j + 1;
+                if (after < e && t[after].kind == Token::Kind::Number) {
+                    count = t[after].text;
+                    ++after;
+                } else if (after + 2 < e && t[after].isSymbol("(") && t[after + 1].kind == Token::Kind::Number &&
+                           t[after + 2].isSymbol(")")) {
+                    count = t[after + 1].text;
+                    after += 3;
+                } else {
+                    unsupported(QStringLiteral("TOP without a constant row count"));
+                }
+                if (after < e && (t[after].isWord("PERCENT") || t[after].isWord("WITH")))
+                    unsupported(QStringLiteral("TOP ... %1").arg(t[after].text));
+                limits.push_back({depth, count});
+                i = after - 1;
+            } else {
+                i = j - 1;
+            }
+            continue;
+        }
+        if (up == QLatin1String("ISNULL") && next && t[i + 1].isSymbol("(")) {
+            out.add(QStringLiteral("ifnull"), k.spaceBefore);
+            continue;
+        }
+        if (next && t[i + 1].isSymbol("(")) {
+            static const QSet<QString> special = {
+                QStringLiteral("CONVERT"),  QStringLiteral("CAST"),          QStringLiteral("GETDATE"),
+                QStringLiteral("OBJECT_ID"), QStringLiteral("OBJECTPROPERTY"), QStringLiteral("DATEADD"),
+                QStringLiteral("DATEDIFF"), QStringLiteral("DATEPART"),      QStringLiteral("YEAR"),
+                QStringLiteral("MONTH"),    QStringLiteral("DAY"),           QStringLiteral("CHARINDEX")};
+            if (special.contains(up)) {
+                const int c = closeParen(t, i + 1, e);
+                if (c < 0)
+                    syntaxError(k.text);
+                bool isDate = false;
+                QString value = function(t, i, c, e, nest, isDate);
+                int j = c + 1;
+                while (isDate && j < e && (t[j].isSymbol("+") || t[j].isSymbol("-"))) {
+                    const int end = operandEnd(t, j + 1, e);
+                    if (end < 0)
+                        break;
+                    const QString operand = expr(t, j + 1, end, nest + 1);
+                    value = QStringLiteral("zrk_dateadd('day', %1, %2)")
+                                .arg(t[j].isSymbol("-") ? QStringLiteral("-(%1)").arg(operand) : operand, value);
+                    j = end;
+                }
+                out.add(value, k.spaceBefore);
+                i = j - 1;
+                continue;
+            }
+            static const QHash<QString, QString> renamed = {
+                {QStringLiteral("LEN"), QStringLiteral("zrk_len")},
+                {QStringLiteral("SUBSTRING"), QStringLiteral("substr")},
+                {QStringLiteral("ISDATE"), QStringLiteral("zrk_isdate")},
+                {QStringLiteral("ISNUMERIC"), QStringLiteral("zrk_isnumeric")},
+                {QStringLiteral("DATALENGTH"), QStringLiteral("length")},
+                {QStringLiteral("NEWID"), QStringLiteral("zrk_newid")},
+            };
+            const auto it = renamed.find(up);
+            if (it != renamed.end()) {
+                out.add(it.value(), k.spaceBefore);
+                continue;
+            }
+        }
+        out.add(k.text, k.spaceBefore);
+    }
+    while (!limits.empty()) {
+        out.add(QStringLiteral("LIMIT ") + limits.back().count, true);
+        limits.pop_back();
+    }
+    return out.text();
+}
+
+QString Translator::assignments(const Tokens& t, int b, int e) {
+    // SET t1.c = ...: SQLite names the column without its table.
+    QStringList parts;
+    for (const Range& r : splitCommas(t, b, e)) {
+        int start = r.b;
+        if (r.e - r.b > 3 && t[r.b].isName() && t[r.b + 1].isSymbol(".") && t[r.b + 2].isName() &&
+            t[r.b + 3].isSymbol("="))
+            start = r.b + 2;
+        parts << expr(t, start, r.e, 0);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
+    const int set = findWordAtDepth0(t, u.b + 1, u.e, "SET");
+    if (set < 0)
+        syntaxError(QStringLiteral("UPDATE"));
+    const int from = findWordAtDepth0(t, set + 1, u.e, "FROM");
+    if (from < 0) {
+        const int where = findWordAtDepth0(t, set + 1, u.e, "WHERE");
+        const int end = where < 0 ? u.e : where;
+        QString text = QStringLiteral("UPDATE ") + expr(t, u.b + 1, set, 0) + QStringLiteral(" SET ") +
+                       assignments(t, set + 1, end);
+        if (where >= 0)
+            text += QLatin1Char(' ') + expr(t, where, u.e, 0);
+        return {sql(text)};
+    }
+    const QString target = name(t, u.b + 1, set);
+    const int where = findWordAtDepth0(t, from + 1, u.e, "WHERE");
+    const int fromEnd = where < 0 ? u.e : where;
+
+    // FROM T1 t1 [INNER] JOIN T2 t2 ON ... [, T3 t3]: the target must be the first table and
+    // every join an inner join, so the joins become conditions of the WHERE clause.
+    struct Source {
+        QString table;
+        QString alias;
+        QString condition;
+    };
+    std::vector<Source> sources;
+    int i = from + 1;
+    while (i < fromEnd) {
+        if (t[i].isSymbol(",")) {
+            ++i;
+            continue;
+        }
+        if (t[i].isWord("INNER") && i + 1 < fromEnd && t[i + 1].isWord("JOIN")) {
+            i += 2;
+        } else if (t[i].isWord("JOIN")) {
+            ++i;
+        } else if (t[i].isWord("LEFT") || t[i].isWord("RIGHT") || t[i].isWord("FULL") || t[i].isWord("CROSS") ||
+                   t[i].isWord("OUTER")) {
+            unsupported(QStringLiteral("UPDATE ... FROM with a %1 join").arg(t[i].text.toUpper()));
+        } else if (!sources.empty()) {
+            syntaxError(t[i].text);
+        }
+        if (i >= fromEnd || t[i].isSymbol("("))
+            unsupported(QStringLiteral("UPDATE ... FROM with a derived table"));
+        int nameEnd = i + 1;
+        while (nameEnd + 1 < fromEnd && t[nameEnd].isSymbol(".") && t[nameEnd + 1].isName())
+            nameEnd += 2;
+        Source s;
+        s.table = name(t, i, nameEnd);
+        i = nameEnd;
+        if (i < fromEnd && t[i].isWord("AS"))
+            ++i;
+        if (i < fromEnd && t[i].isName() && !t[i].isWord("INNER") && !t[i].isWord("JOIN") && !t[i].isWord("ON") &&
+            !t[i].isWord("LEFT") && !t[i].isWord("RIGHT") && !t[i].isWord("FULL") && !t[i].isWord("CROSS"))
+            s.alias = t[i++].text;
+        if (i < fromEnd && t[i].isWord("ON")) {
+            int end = i + 1;
+            int depth = 0;
+            while (end < fromEnd) {
+                if (t[end].isSymbol("("))
+                    ++depth;
+                else if (t[end].isSymbol(")"))
+                    --depth;
+                else if (depth == 0 && (t[end].isWord("INNER") || t[end].isWord("JOIN") || t[end].isWord("LEFT") ||
+                                        t[end].isWord("RIGHT") || t[end].isWord("FULL") || t[end].isWord("CROSS") ||
+                                        t[end].isSymbol(",")))
+                    break;
+                ++end;
+            }
+            s.condition = expr(t, i + 1, end, 0);
+            i = end;
+        }
+        sources.push_back(s);
+    }
+    if (sources.empty())
+        syntaxError(QStringLiteral("FROM"));
+    const Source& first = sources.front();
+    if (first.alias.compare(target, Qt::CaseInsensitive) != 0 && first.table.compare(target, Qt::CaseInsensitive) != 0)
+        unsupported(QStringLiteral("UPDATE of a table that is not the first table of its FROM clause"));
+    QString text = QStringLiteral("UPDATE ") + quoteName(first.table);
+    if (!first.alias.isEmpty())
+        text += QStringLiteral(" AS ") + quoteName(first.alias);
+    text += QStringLiteral(" SET ") + assignments(t, set + 1, from);
+    QStringList others;
+    QStringList conditions;
+    for (std::size_t k = 1; k < sources.size(); ++k) {
+        others << quoteName(sources[k].table) + (sources[k].alias.isEmpty() ? QString() : QLatin1Char(' ') + quoteName(sources[k].alias));
+        if (!sources[k].condition.isEmpty())
+            conditions << QLatin1Char('(') + sources[k].condition + QLatin1Char(')');
+    }
+    if (!others.isEmpty())
+        text += QStringLiteral(" FROM ") + others.join(QStringLiteral(", "));
+    if (where >= 0)
+        conditions << QLatin1Char('(') + expr(t, where + 1, u.e, 0) + QLatin1Char(')');
+    if (!conditions.isEmpty())
+        text += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    return {sql(text)};
+}
+
+QString Translator::columnDefinition(const Tokens& t, Range r, bool* identity) {
+    if (r.e - r.b < 2 || !t[r.b].isName() || !t[r.b + 1].isName())
+        syntaxError(r.b < r.e ? t[r.b].text : QString());
+    const QString column = t[r.b].text;
+    int i = r.b + 2;
+    QStringList args;
+    if (i < r.e && t[i].isSymbol("(")) {
+        const int c = closeParen(t, i, r.e);
+        if (c < 0)
+            syntaxError(t[i].text);
+        for (const Range& a : splitCommas(t, i + 1, c))
+            for (int k = a.b; k < a.e; ++k)
+                args << t[k].text;
+        i = c + 1;
+    }
+    const TypeInfo type = mapType(t[r.b + 1].text, args);
+    Tokens rest;
+    bool hasCollation = false;
+    *identity = false;
+    for (int k = i; k < r.e; ++k) {
+        if (t[k].isWord("IDENTITY")) {
+            *identity = true;
+            if (k + 1 < r.e && t[k + 1].isSymbol("(")) {
+                const int c = closeParen(t, k + 1, r.e);
+                k = c < 0 ? r.e : c;
+            }
+            continue;
+        }
+        if (t[k].isWord("COLLATE"))
+            hasCollation = true;
+        rest.push_back(t[k]);
+    }
+    QString text = quoteName(column) + QLatin1Char(' ') + (*identity ? QStringLiteral("INTEGER") : type.declared);
+    const QString tail = expr(rest, 0, static_cast<int>(rest.size()), 0);
+    if (!tail.isEmpty())
+        text += QLatin1Char(' ') + tail;
+    if (type.text && !hasCollation)
+        text += QStringLiteral(" COLLATE ") + kDefaultCollation;
+    return text;
+}
+
+std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
+    int open = u.b + 2;
+    while (open < u.e && !t[open].isSymbol("("))
+        ++open;
+    if (open >= u.e)
+        syntaxError(QStringLiteral("CREATE TABLE"));
+    bool temp = false;
+    const QString table = name(t, u.b + 2, open, &temp);
+    const int close = closeParen(t, open, u.e);
+    if (close < 0)
+        syntaxError(table);
+    for (int i = close + 1; i < u.e; i += 2) {
+        const bool storage = (t[i].isWord("ON") || t[i].isWord("TEXTIMAGE_ON") || t[i].isWord("FILESTREAM_ON")) &&
+                             i + 1 < u.e && t[i + 1].isName();
+        if (!storage)
+            unsupported(QStringLiteral("CREATE TABLE option '%1'").arg(t[i].text));
+    }
+    QStringList items;
+    QString identityColumn;
+    int identityItem = -1;
+    for (const Range& r : splitCommas(t, open + 1, close)) {
+        if (r.empty())
+            syntaxError(QStringLiteral(","));
+        const Token& first = t[r.b];
+        if (first.isWord("CONSTRAINT") || first.isWord("PRIMARY") || first.isWord("UNIQUE") || first.isWord("CHECK") ||
+            first.isWord("FOREIGN")) {
+            items << expr(t, r.b, r.e, 0);
+            continue;
+        }
+        bool identity = false;
+        QString column = columnDefinition(t, r, &identity);
+        if (identity) {
+            if (!identityColumn.isEmpty())
+                unsupported(QStringLiteral("two IDENTITY columns"));
+            identityColumn = first.text;
+            identityItem = static_cast<int>(items.size());
+        }
+        items << column;
+    }
+    if (!identityColumn.isEmpty()) {
+        // SQLite numbers rows only through an INTEGER PRIMARY KEY: the identity column becomes
+        // one, and a primary key declared on that column alone is folded into it.
+        QString& column = items[identityItem];
+        column.remove(QStringLiteral(" PRIMARY KEY"), Qt::CaseInsensitive);
+        column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+        for (int k = 0; k < items.size(); ++k) {
+            if (k == identityItem || !items[k].contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive))
+                continue;
+            const Tokens pk = tokenize(items[k]);
+            const int p = [&] {
+                for (int j = 0; j < static_cast<int>(pk.size()); ++j)
+                    if (pk[j].isSymbol("("))
+                        return j;
+                return -1;
+            }();
+            if (p >= 0 && p + 2 < static_cast<int>(pk.size()) && pk[p + 1].isName() && pk[p + 2].isSymbol(")") &&
+                pk[p + 1].text.compare(identityColumn, Qt::CaseInsensitive) == 0) {
+                items.removeAt(k);
+                break;
+            }
+            unsupported(QStringLiteral("IDENTITY column outside the primary key"));
+        }
+    }
+    program_.createsTempTables = program_.createsTempTables || temp;
+    QString text = temp ? QStringLiteral("CREATE TEMP TABLE ") : QStringLiteral("CREATE TABLE ");
+    text += quoteName(table) + QStringLiteral(" (") + items.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return {sql(text)};
+}
+
+std::vector<Step> Translator::alterTable(const Tokens& t, const Unit& u) {
+    int action = u.b + 2;
+    while (action < u.e && !(t[action].kind == Token::Kind::Word &&
+                             (t[action].isWord("ADD") || t[action].isWord("DROP") || t[action].isWord("ALTER") ||
+                              t[action].isWord("WITH") || t[action].isWord("NOCHECK") || t[action].isWord("CHECK") ||
+                              t[action].isWord("SET"))))
+        ++action;
+    if (action >= u.e)
+        syntaxError(QStringLiteral("ALTER TABLE"));
+    bool temp = false;
+    const QString table = name(t, u.b + 2, action, &temp);
+    if (!t[action].isWord("ADD"))
+        unsupported(QStringLiteral("ALTER TABLE ... %1").arg(t[action].text.toUpper()));
+    const auto items = splitCommas(t, action + 1, u.e);
+    if (items.empty() || items.front().empty())
+        syntaxError(QStringLiteral("ADD"));
+    auto isConstraint = [&](const Range& r) {
+        const Token& f = t[r.b];
+        return f.isWord("CONSTRAINT") || f.isWord("PRIMARY") || f.isWord("DEFAULT") || f.isWord("UNIQUE") ||
+               f.isWord("CHECK") || f.isWord("FOREIGN");
+    };
+    std::vector<Step> steps;
+    if (!isConstraint(items.front())) {
+        for (const Range& r : items) {
+            if (r.empty() || isConstraint(r))
+                unsupported(QStringLiteral("ALTER TABLE ADD mixing columns and constraints"));
+            bool identity = false;
+            const QString column = columnDefinition(t, r, &identity);
+            if (identity)
+                unsupported(QStringLiteral("adding an IDENTITY column"));
+            steps.push_back(sql(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoteName(table), column)));
+        }
+        return steps;
+    }
+    if (temp)
+        unsupported(QStringLiteral("constraints added to a temporary table"));
+    Step step;
+    step.kind = Step::Kind::AddConstraints;
+    step.constraints.table = table;
+    for (const Range& r : items) {
+        if (r.empty())
+            syntaxError(QStringLiteral(","));
+        int i = r.b;
+        QString constraintName;
+        if (t[i].isWord("CONSTRAINT")) {
+            if (i + 1 >= r.e || !t[i + 1].isName())
+                syntaxError(QStringLiteral("CONSTRAINT"));
+            constraintName = t[i + 1].text;
+            i += 2;
+        }
+        if (i < r.e && t[i].isWord("DEFAULT")) {
+            const int f = findWordAtDepth0(t, i + 1, r.e, "FOR");
+            if (f < 0 || f + 1 >= r.e || !t[f + 1].isName() || f == i + 1)
+                syntaxError(QStringLiteral("DEFAULT"));
+            step.constraints.defaults.push_back({constraintName, t[f + 1].text, expr(t, i + 1, f, 0)});
+        } else if (i + 1 < r.e && t[i].isWord("PRIMARY") && t[i + 1].isWord("KEY")) {
+            int open = i + 2;
+            while (open < r.e && !t[open].isSymbol("("))
+                ++open;
+            const int close = open < r.e ? closeParen(t, open, r.e) : -1;
+            if (close < 0 || step.constraints.primaryKey)
+                syntaxError(QStringLiteral("PRIMARY KEY"));
+            PrimaryKeyConstraint pk;
+            pk.name = constraintName;
+            for (const Range& c : splitCommas(t, open + 1, close)) {
+                if (c.empty() || !t[c.b].isName())
+                    syntaxError(QStringLiteral("PRIMARY KEY"));
+                pk.columns << t[c.b].text;
+            }
+            step.constraints.primaryKey = pk;
+        } else {
+            unsupported(QStringLiteral("ALTER TABLE ADD %1").arg(i < r.e ? t[i].text.toUpper() : QString()));
+        }
+    }
+    steps.push_back(step);
+    return steps;
+}
+
+std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
+    const QString& lead = u.lead;
+    auto second = [&](const char* word) { return u.b + 1 < u.e && t[u.b + 1].isWord(word); };
+    if (lead == QLatin1String("SELECT")) {
+        const int into = findWordAtDepth0(t, u.b + 1, u.e, "INTO");
+        if (into < 0)
+            return {sql(expr(t, u.b, u.e, 0))};
+        int nameEnd = into + 2;
+        while (nameEnd + 1 < u.e && t[nameEnd].isSymbol(".") && t[nameEnd + 1].isName())
+            nameEnd += 2;
+        bool temp = false;
+        const QString table = name(t, into + 1, nameEnd, &temp);
+        program_.createsTempTables = program_.createsTempTables || temp;
+        return {sql(QStringLiteral("CREATE %1TABLE %2 AS %3 %4")
+                        .arg(temp ? QStringLiteral("TEMP ") : QString(), quoteName(table), expr(t, u.b, into, 0),
+                             expr(t, nameEnd, u.e, 0)))};
+    }
+    if (lead == QLatin1String("INSERT")) {
+        if (second("INTO"))
+            return {sql(expr(t, u.b, u.e, 0))};
+        return {sql(QStringLiteral("INSERT INTO ") + expr(t, u.b + 1, u.e, 0))};
+    }
+    if (lead == QLatin1String("UPDATE"))
+        return update(t, u);
+    if (lead == QLatin1String("DELETE")) {
+        const int start = second("FROM") ? u.b + 2 : u.b + 1;
+        if (findWordAtDepth0(t, start, u.e, "FROM") >= 0)
+            unsupported(QStringLiteral("DELETE ... FROM with a join"));
+        return {sql(QStringLiteral("DELETE FROM ") + expr(t, start, u.e, 0))};
+    }
+    if (lead == QLatin1String("TRUNCATE")) {
+        if (!second("TABLE"))
+            syntaxError(QStringLiteral("TRUNCATE"));
+        return {sql(QStringLiteral("DELETE FROM ") + quoteName(name(t, u.b + 2, u.e)))};
+    }
+    if (lead == QLatin1String("CREATE")) {
+        if (second("TABLE"))
+            return createTable(t, u);
+        if (second("VIEW") || second("INDEX") || second("UNIQUE") || second("CLUSTERED") || second("NONCLUSTERED"))
+            return {sql(expr(t, u.b, u.e, 0))};
+        unsupported(QStringLiteral("CREATE %1").arg(u.b + 1 < u.e ? t[u.b + 1].text.toUpper() : QString()));
+    }
+    if (lead == QLatin1String("ALTER")) {
+        if (second("TABLE"))
+            return alterTable(t, u);
+        unsupported(QStringLiteral("ALTER %1").arg(u.b + 1 < u.e ? t[u.b + 1].text.toUpper() : QString()));
+    }
+    if (lead == QLatin1String("DROP")) {
+        if (second("TABLE") || second("VIEW"))
+            return {sql(expr(t, u.b, u.e, 0))};
+        unsupported(QStringLiteral("DROP %1").arg(u.b + 1 < u.e ? t[u.b + 1].text.toUpper() : QString()));
+    }
+    if (lead == QLatin1String("WITH"))
+        return {sql(expr(t, u.b, u.e, 0))};
+    if (lead == QLatin1String("SET")) {
+        static const QSet<QString> harmless = {
+            QStringLiteral("NOCOUNT"),       QStringLiteral("ANSI_NULLS"),       QStringLiteral("QUOTED_IDENTIFIER"),
+            QStringLiteral("ANSI_PADDING"),  QStringLiteral("ANSI_WARNINGS"),    QStringLiteral("ARITHABORT"),
+            QStringLiteral("XACT_ABORT"),    QStringLiteral("CONCAT_NULL_YIELDS_NULL"),
+            QStringLiteral("NUMERIC_ROUNDABORT"), QStringLiteral("ANSI_NULL_DFLT_ON"), QStringLiteral("LOCK_TIMEOUT"),
+            QStringLiteral("DEADLOCK_PRIORITY"), QStringLiteral("TRANSACTION")};
+        if (u.b + 1 < u.e && t[u.b + 1].kind == Token::Kind::Word && harmless.contains(t[u.b + 1].text.toUpper()))
+            return {};
+        unsupported(QStringLiteral("SET %1").arg(u.b + 1 < u.e ? t[u.b + 1].text : QString()));
+    }
+    if (lead == QLatin1String("EXEC") || lead == QLatin1String("EXECUTE")) {
+        int i = u.b + 1;
+        while (i + 1 < u.e && t[i + 1].isSymbol("."))
+            i += 2;
+        if (i >= u.e || !t[i].isName())
+            syntaxError(t[u.b].text);
+        const QString procedure = t[i].text;
+        if (procedure.compare(QLatin1String("sp_addextendedproperty"), Qt::CaseInsensitive) != 0)
+            unsupported(QStringLiteral("EXEC %1").arg(procedure));
+        Step step;
+        step.kind = Step::Kind::AddExtendedProperty;
+        for (const Range& a : splitCommas(t, i + 1, u.e)) {
+            if (a.e - a.b != 1)
+                unsupported(QStringLiteral("sp_addextendedproperty with a named or computed argument"));
+            const Token& v = t[a.b];
+            if (v.isWord("NULL"))
+                step.arguments << QString();
+            else if (v.kind == Token::Kind::String || v.kind == Token::Kind::Number)
+                step.arguments << (v.text.isNull() ? QStringLiteral("") : v.text);
+            else
+                unsupported(QStringLiteral("sp_addextendedproperty argument '%1'").arg(v.text));
+        }
+        if (step.arguments.size() < 2 || step.arguments.size() > 8)
+            syntaxError(procedure);
+        while (step.arguments.size() < 8)
+            step.arguments << QString();
+        program_.usesExtendedProperties = true;
+        return {step};
+    }
+    if (lead == QLatin1String("BEGIN")) {
+        Step s;
+        s.kind = Step::Kind::BeginTransaction;
+        return {s};
+    }
+    if (lead == QLatin1String("COMMIT") || lead == QLatin1String("ROLLBACK")) {
+        Step s;
+        s.kind = lead == QLatin1String("COMMIT") ? Step::Kind::CommitTransaction : Step::Kind::RollbackTransaction;
+        return {s};
+    }
+    unsupported(QStringLiteral("statement starting with '%1'").arg(t[u.b].text));
+}
+
+class Parser {
+public:
+    Parser(const Tokens& t, const std::vector<Unit>& units, QStringView text, Translator& tr)
+        : t_(t), units_(units), text_(text), tr_(tr) {}
+
+    std::vector<Step> block(bool inBegin, int nest) {
+        std::vector<Step> steps;
+        while (pos_ < units_.size()) {
+            const Unit& u = units_[pos_];
+            if (u.lead == QLatin1String("END")) {
+                if (!inBegin)
+                    syntaxError(t_[u.b].text);
+                ++pos_;
+                return steps;
+            }
+            if (u.lead == QLatin1String("ELSE"))
+                syntaxError(t_[u.b].text);
+            for (Step& s : one(nest))
+                steps.push_back(std::move(s));
+        }
+        if (inBegin)
+            throw Error(dberr::CommandFailed, kSource, QStringLiteral("Incorrect syntax: BEGIN without END."));
+        return steps;
+    }
+
+private:
+    std::vector<Step> one(int nest) {
+        if (nest > kMaxNesting)
+            unsupported(QStringLiteral("blocks nested more than %1 levels deep").arg(kMaxNesting));
+        const Unit& u = units_[pos_++];
+        if (u.lead == QLatin1String("IF")) {
+            if (u.e - u.b < 2)
+                syntaxError(QStringLiteral("IF"));
+            if (pos_ >= units_.size() || units_[pos_].lead == QLatin1String("END") ||
+                units_[pos_].lead == QLatin1String("ELSE"))
+                throw Error(dberr::CommandFailed, kSource, QStringLiteral("Incorrect syntax: IF without a statement."));
+            Step s;
+            s.kind = Step::Kind::If;
+            s.source = source(u);
+            s.sql = QStringLiteral("SELECT CASE WHEN ") + tr_.expr(t_, u.b + 1, u.e, 0) +
+                    QStringLiteral(" THEN 1 ELSE 0 END");
+            s.thenSteps = one(nest + 1);
+            if (pos_ < units_.size() && units_[pos_].lead == QLatin1String("ELSE")) {
+                ++pos_;
+                if (pos_ >= units_.size())
+                    syntaxError(QStringLiteral("ELSE"));
+                s.elseSteps = one(nest + 1);
+            }
+            return {s};
+        }
+        if (u.lead == QLatin1String("BEGIN") && u.e - u.b == 1)
+            return block(true, nest + 1);
+        std::vector<Step> steps = tr_.statement(t_, u);
+        for (Step& s : steps)
+            s.source = source(u);
+        return steps;
+    }
+
+    QString source(const Unit& u) const {
+        const qsizetype start = t_[u.b].offset;
+        // The statement's extent in the source: up to the next token or the end of the text.
+        const qsizetype end = u.e < static_cast<int>(t_.size()) ? t_[u.e].offset : text_.size();
+        return text_.mid(start, end - start).toString().trimmed();
+    }
+
+    const Tokens& t_;
+    const std::vector<Unit>& units_;
+    QStringView text_;
+    Translator& tr_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+QStringList splitBatch(QStringView batch) {
+    const Tokens t = tokenize(batch);
+    QStringList out;
+    for (const Unit& u : splitUnits(t)) {
+        const qsizetype start = t[u.b].offset;
+        const qsizetype end = u.e < static_cast<int>(t.size()) ? t[u.e].offset : batch.size();
+        QString text = batch.mid(start, end - start).toString().trimmed();
+        if (text.endsWith(QLatin1Char(';')))
+            text.chop(1);
+        out << text.trimmed();
+    }
+    return out;
+}
+
+Program translateBatch(QStringView batch) {
+    const Tokens t = tokenize(batch);
+    const std::vector<Unit> units = splitUnits(t);
+    Program program;
+    Translator tr(program);
+    Parser parser(t, units, batch, tr);
+    program.steps = parser.block(false, 0);
+    return program;
+}
+
+QString objectBaseName(const QString& name) {
+    const Tokens t = tokenize(name);
+    QString last;
+    for (const Token& k : t)
+        if (k.isName())
+            last = k.text;
+    return last.isEmpty() ? name.trimmed() : last;
+}
+
+QString tableWithConstraints(const QString& createSql, const AddConstraints& c, const QString& newName) {
+    const Tokens t = tokenize(createSql);
+    const int n = static_cast<int>(t.size());
+    int open = 0;
+    while (open < n && !t[open].isSymbol("("))
+        ++open;
+    const int close = open < n ? closeParen(t, open, n) : -1;
+    if (close < 0)
+        throw Error(dberr::CommandFailed, kSource, QStringLiteral("Cannot read the definition of table '%1'.").arg(c.table));
+    const auto ranges = splitCommas(t, open + 1, close);
+    QStringList items;
+    std::vector<QString> firstNames;
+    bool hasPrimaryKey = false;
+    for (const Range& r : ranges) {
+        const qsizetype start = t[r.b].offset;
+        const qsizetype end = t[r.e].offset;  // the comma or the closing parenthesis
+        items << createSql.mid(start, end - start).trimmed();
+        firstNames.push_back(t[r.b].isName() ? t[r.b].text : QString());
+        if (findWordAtDepth0(t, r.b, r.e, "PRIMARY") >= 0)
+            hasPrimaryKey = true;
+    }
+    auto columnIndex = [&](const QString& column) {
+        for (std::size_t i = 0; i < firstNames.size(); ++i) {
+            const Token& f = t[ranges[i].b];
+            const bool constraint = f.isWord("CONSTRAINT") || f.isWord("PRIMARY") || f.isWord("UNIQUE") ||
+                                    f.isWord("CHECK") || f.isWord("FOREIGN");
+            if (!constraint && firstNames[i].compare(column, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(i);
+        }
+        throw Error(dberr::CommandFailed, kSource,
+                    QStringLiteral("Column name '%1' does not exist in the target table or view.").arg(column));
+    };
+    for (const DefaultConstraint& d : c.defaults) {
+        const int i = columnIndex(d.column);
+        if (findWordAtDepth0(t, ranges[i].b, ranges[i].e, "DEFAULT") >= 0 || items[i].contains(QLatin1String(" DEFAULT ")))
+            throw Error(dberr::CommandFailed, kSource,
+                        QStringLiteral("Column already has a DEFAULT bound to it."));
+        QString clause = d.name.isEmpty() ? QString() : QStringLiteral(" CONSTRAINT ") + quoteName(d.name);
+        items[i] += clause + QStringLiteral(" DEFAULT (") + d.expression + QLatin1Char(')');
+    }
+    if (c.primaryKey) {
+        if (hasPrimaryKey)
+            throw Error(dberr::CommandFailed, kSource,
+                        QStringLiteral("Table '%1' already has a primary key defined on it.").arg(c.table));
+        QStringList columns;
+        for (const QString& column : c.primaryKey->columns) {
+            columnIndex(column);
+            columns << quoteName(column);
+        }
+        items << (c.primaryKey->name.isEmpty() ? QString() : QStringLiteral("CONSTRAINT ") + quoteName(c.primaryKey->name) + QLatin1Char(' ')) +
+                     QStringLiteral("PRIMARY KEY (") + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    const QString tail = createSql.mid(t[close].offset + 1).trimmed();
+    return QStringLiteral("CREATE TABLE ") + quoteName(newName) + QStringLiteral(" (") + items.join(QStringLiteral(", ")) +
+           QLatin1Char(')') + (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
+}
+
+} // namespace zrk::db::tsql
