@@ -86,6 +86,20 @@ public:
     virtual void save(const QString& application, const QString& section) = 0;
 };
 
+// CloudLogin.Base64: GetBase64(text, true) encodes, GetBase64(text, false) decodes.
+class IBase64 {
+public:
+    virtual ~IBase64() = default;
+    virtual QString getBase64(const QString& text, bool encode) = 0;
+};
+
+// ExtParams.ParamDecoder: enciphered launch parameters to plain "key=value;" text.
+class IParamDecoder {
+public:
+    virtual ~IParamDecoder() = default;
+    virtual QString getPlainParamList(const QString& text, std::int32_t algorithm) = 0;
+};
+
 // LangSupport.LangInfo: "chs", "cht" or "en".
 class ILangInfo {
 public:

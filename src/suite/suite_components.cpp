@@ -4,6 +4,7 @@
 #include "suite/core_registry.h"
 #include "suite/form_text_loader.h"
 #include "suite/lang_info.h"
+#include "suite/launch_params.h"
 #include "suite/local_cache.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
@@ -34,6 +35,9 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     registry.add(QStringLiteral("FormText.FrmResLoader"), [] { return std::make_shared<FormTextLoader>(); });
     registry.add(QStringLiteral("UserSettings.UserProfile"),
                  [settings = environment.settings] { return std::make_shared<UserProfile>(settings); });
+    registry.add(QStringLiteral("CloudLogin.Base64"), [] { return std::make_shared<Base64Codec>(); });
+    registry.add(QStringLiteral("ExtParams.ParamDecoder"),
+                 [settings = environment.settings] { return std::make_shared<ParamDecoder>(settings); });
     registry.add(QStringLiteral("MsgLog.Log"),
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);
