@@ -23,16 +23,19 @@ Connection::~Connection() {
 
 void Connection::setConnectionString(const QString& text) {
     if (engine_)
-        throw Error(dberr::ObjectOpen, kSource, QStringLiteral("Operation is not allowed when the object is open."));
+        throw Error(dberr::ObjectOpen, kSource,
+                    QStringLiteral("Operation is not allowed when the object is open."));
     connectionString_ = text;
 }
 
 void Connection::open(const QString& connectionString) {
     if (engine_)
-        throw Error(dberr::ObjectOpen, kSource, QStringLiteral("Operation is not allowed when the object is open."));
+        throw Error(dberr::ObjectOpen, kSource,
+                    QStringLiteral("Operation is not allowed when the object is open."));
     const QString text = connectionString.isEmpty() ? connectionString_ : connectionString;
     const ConnectionTarget target = resolveConnectionString(text, sqlServerDriverSetting());
-    engine_ = target.engine == EngineKind::Sqlite ? detail::openSqliteEngine(target) : detail::openOdbcEngine(target);
+    engine_ = target.engine == EngineKind::Sqlite ? detail::openSqliteEngine(target)
+                                                  : detail::openOdbcEngine(target);
     target_ = target;
     connectionString_ = text;
 }
@@ -85,7 +88,8 @@ RecordsetPtr Connection::openRecordset(const QString& sql, LockType lock) {
 int Connection::beginTrans() {
     detail::Engine& e = engine();
     if (e.inTransaction())
-        throw Error(dberr::EngineFailure, kSource, QStringLiteral("Only one transaction can be open at a time."));
+        throw Error(dberr::EngineFailure, kSource,
+                    QStringLiteral("Only one transaction can be open at a time."));
     e.begin();
     return 1;
 }
@@ -104,7 +108,9 @@ void Connection::rollbackTrans() {
     e.rollback();
 }
 
-bool Connection::inTransaction() const { return engine_ && engine_->inTransaction(); }
+bool Connection::inTransaction() const {
+    return engine_ && engine_->inTransaction();
+}
 
 QString singleBaseTable(const QString& sql) {
     tsql::Tokens t;

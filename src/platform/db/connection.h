@@ -5,7 +5,6 @@
 #include "platform/object.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace zrk::db {

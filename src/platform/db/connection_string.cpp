@@ -54,15 +54,33 @@ bool isLocalServerAlias(const QString& server) {
 
 // ADO keys that this mapping consumes itself; others pass through to the ODBC driver.
 bool isMappedKey(const QString& k) {
-    static constexpr const char* keys[] = {"provider",       "datasource",     "server",
-                                           "address",        "addr",           "networkaddress",
-                                           "initialcatalog", "database",       "userid",
-                                           "uid",            "user",           "password",
-                                           "pwd",            "integratedsecurity", "trusted_connection",
-                                           "persistsecurityinfo", "connecttimeout", "timeout",
-                                           "odbcdriver",     "applicationname", "app",
-                                           "workstationid",  "wsid",           "usesprocedureforprepare",
-                                           "autotranslate",  "packetsize",     "usehostname"};
+    static constexpr const char* keys[] = {"provider",
+                                           "datasource",
+                                           "server",
+                                           "address",
+                                           "addr",
+                                           "networkaddress",
+                                           "initialcatalog",
+                                           "database",
+                                           "userid",
+                                           "uid",
+                                           "user",
+                                           "password",
+                                           "pwd",
+                                           "integratedsecurity",
+                                           "trusted_connection",
+                                           "persistsecurityinfo",
+                                           "connecttimeout",
+                                           "timeout",
+                                           "odbcdriver",
+                                           "applicationname",
+                                           "app",
+                                           "workstationid",
+                                           "wsid",
+                                           "usesprocedureforprepare",
+                                           "autotranslate",
+                                           "packetsize",
+                                           "usehostname"};
     for (const char* key : keys)
         if (k == QLatin1String(key))
             return true;
@@ -106,7 +124,8 @@ ConnectionTarget sqlServerTarget(const ConnectionItems& items, const QString& se
         if (!port.isEmpty())
             parts << odbcItem(QStringLiteral("PORT"), port);
     } else {
-        parts << odbcItem(QStringLiteral("SERVER"), port.isEmpty() ? server : server + QLatin1Char(',') + port);
+        parts << odbcItem(QStringLiteral("SERVER"),
+                          port.isEmpty() ? server : server + QLatin1Char(',') + port);
     }
     if (!database.isEmpty())
         parts << odbcItem(QStringLiteral("DATABASE"), database);
@@ -197,7 +216,9 @@ QString connectionValue(const ConnectionItems& items, const QString& key) {
     return QString();
 }
 
-QString sqlServerDriverSetting() { return qEnvironmentVariable("ZRK_SQLSERVER_ODBC_DRIVER"); }
+QString sqlServerDriverSetting() {
+    return qEnvironmentVariable("ZRK_SQLSERVER_ODBC_DRIVER");
+}
 
 QString odbcItem(const QString& key, const QString& value) {
     const bool needsBraces = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('{')) ||

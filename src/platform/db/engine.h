@@ -4,7 +4,6 @@
 #include "platform/db/row_store.h"
 
 #include <QString>
-
 #include <memory>
 #include <optional>
 #include <utility>
@@ -30,7 +29,8 @@ public:
     virtual bool inTransaction() const = 0;
 
     // Inserts rows into a table in one go: all or none.
-    virtual void insertRows(const QString& table, const std::vector<Column>& columns, const std::vector<NewRow>& rows) = 0;
+    virtual void insertRows(const QString& table, const std::vector<Column>& columns,
+                            const std::vector<NewRow>& rows) = 0;
 
     // The source named in the errors this engine raises.
     virtual QString source() const = 0;

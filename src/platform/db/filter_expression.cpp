@@ -12,10 +12,11 @@ namespace {
 constexpr int kMaxDepth = 100;
 
 [[noreturn]] void badFilter(const QString& detail) {
-    throw Error(dberr::ArgumentsWrongType, QStringLiteral("zrk.Recordset"),
-                QStringLiteral("Arguments are of the wrong type, are out of acceptable range, or are in conflict "
-                               "with one another. (Filter: %1)")
-                    .arg(detail));
+    throw Error(
+        dberr::ArgumentsWrongType, QStringLiteral("zrk.Recordset"),
+        QStringLiteral("Arguments are of the wrong type, are out of acceptable range, or are in conflict "
+                       "with one another. (Filter: %1)")
+            .arg(detail));
 }
 
 int findColumn(const std::vector<Column>& columns, const QString& name) {
@@ -32,7 +33,9 @@ bool isAscii(const char* s, std::size_t n) {
     return true;
 }
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 int compareAsciiFolded(const char* a, std::size_t an, const char* b, std::size_t bn) {
     const std::size_t n = std::min(an, bn);
@@ -68,7 +71,9 @@ bool globMatch(GetText text, std::size_t tn, GetPattern pattern, std::size_t pn)
     return p == pn;
 }
 
-int sign(double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
+int sign(double d) {
+    return d < 0 ? -1 : (d > 0 ? 1 : 0);
+}
 
 } // namespace
 
@@ -89,7 +94,7 @@ struct FilterExpression::Node {
     double number = 0;
     bool textIsNumber = false;
     QString text;
-    QByteArray asciiText;  // the text's bytes when it is all ASCII, else empty with asciiOnly false
+    QByteArray asciiText; // the text's bytes when it is all ASCII, else empty with asciiOnly false
     bool asciiOnly = false;
     QDateTime date;
 };
@@ -174,8 +179,8 @@ private:
             return name;
         }
         const qsizetype start = i_;
-        while (i_ < s_.size() && (s_[i_].isLetterOrNumber() || s_[i_] == QLatin1Char('_') || s_[i_] == QLatin1Char('$') ||
-                                  (s_[i_] == QLatin1Char('#') && i_ > start)))
+        while (i_ < s_.size() && (s_[i_].isLetterOrNumber() || s_[i_] == QLatin1Char('_') ||
+                                  s_[i_] == QLatin1Char('$') || (s_[i_] == QLatin1Char('#') && i_ > start)))
             ++i_;
         if (i_ == start)
             badFilter(QStringLiteral("a field name is expected at '%1'").arg(s_.mid(start, 20)));
@@ -197,9 +202,9 @@ private:
         if (keyword("like")) {
             n->op = Node::Op::Like;
         } else {
-            static constexpr std::pair<const char*, Node::Op> ops[] = {{"<>", Node::Op::Ne}, {"<=", Node::Op::Le},
-                                                                       {">=", Node::Op::Ge}, {"=", Node::Op::Eq},
-                                                                       {"<", Node::Op::Lt},  {">", Node::Op::Gt}};
+            static constexpr std::pair<const char*, Node::Op> ops[] = {
+                {"<>", Node::Op::Ne}, {"<=", Node::Op::Le}, {">=", Node::Op::Ge},
+                {"=", Node::Op::Eq},  {"<", Node::Op::Lt},  {">", Node::Op::Gt}};
             bool found = false;
             for (const auto& [text, op] : ops) {
                 if (s_.mid(i_, qstrlen(text)) == QLatin1String(text)) {
@@ -296,8 +301,8 @@ private:
         const qsizetype start = i_;
         if (i_ < s_.size() && (s_[i_] == QLatin1Char('-') || s_[i_] == QLatin1Char('+')))
             ++i_;
-        while (i_ < s_.size() && (s_[i_].isDigit() || s_[i_] == QLatin1Char('.') || s_[i_] == QLatin1Char('e') ||
-                                  s_[i_] == QLatin1Char('E') ||
+        while (i_ < s_.size() && (s_[i_].isDigit() || s_[i_] == QLatin1Char('.') ||
+                                  s_[i_] == QLatin1Char('e') || s_[i_] == QLatin1Char('E') ||
                                   ((s_[i_] == QLatin1Char('-') || s_[i_] == QLatin1Char('+')) &&
                                    (s_[i_ - 1] == QLatin1Char('e') || s_[i_ - 1] == QLatin1Char('E')))))
             ++i_;
@@ -337,9 +342,9 @@ bool applies(Node::Op op, int c) {
 struct Comparable {
     enum class Kind { Null, Number, Text, Date } kind = Kind::Null;
     double number = 0;
-    const char* bytes = nullptr;  // Text from the store: UTF-8
+    const char* bytes = nullptr; // Text from the store: UTF-8
     std::size_t length = 0;
-    QString text;  // Text from a stored Variant
+    QString text; // Text from a stored Variant
     QDateTime date;
     QString asText() const { return bytes ? QString::fromUtf8(bytes, qsizetype(length)) : text; }
 };
@@ -395,7 +400,8 @@ Comparable comparable(const RowStore& rows, int row, int column) {
 
 int compareText(const Comparable& a, const Node& n) {
     if (a.bytes && n.asciiOnly && isAscii(a.bytes, a.length))
-        return compareAsciiFolded(a.bytes, a.length, n.asciiText.constData(), std::size_t(n.asciiText.size()));
+        return compareAsciiFolded(a.bytes, a.length, n.asciiText.constData(),
+                                  std::size_t(n.asciiText.size()));
     const int c = a.asText().compare(n.text, Qt::CaseInsensitive);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
@@ -424,7 +430,8 @@ bool evaluate(const Node& n, const RowStore& rows, int row) {
             return globMatch([&](std::size_t i) { return fold(t[i]); }, v.length,
                              [&](std::size_t i) { return fold(p[i]); }, std::size_t(n.asciiText.size()));
         }
-        const QString text = v.kind == Comparable::Kind::Number ? QString::number(v.number, 'g', 15) : v.asText();
+        const QString text =
+            v.kind == Comparable::Kind::Number ? QString::number(v.number, 'g', 15) : v.asText();
         return likeMatch(text, n.text);
     }
     // Dates: a date column (kept as text) or a stored date against a #date# or a date text.
@@ -447,8 +454,9 @@ bool evaluate(const Node& n, const RowStore& rows, int row) {
             return applies(n.op, sign(number - n.number));
         if (n.literal == Node::Literal::Number) {
             const QString lit = QString::number(n.number, 'g', 15);
-            return applies(n.op, v.asText().compare(lit, Qt::CaseInsensitive) < 0 ? -1
-                                 : v.asText().compare(lit, Qt::CaseInsensitive) > 0 ? 1 : 0);
+            return applies(n.op, v.asText().compare(lit, Qt::CaseInsensitive) < 0   ? -1
+                                 : v.asText().compare(lit, Qt::CaseInsensitive) > 0 ? 1
+                                                                                    : 0);
         }
     }
     if (v.kind == Comparable::Kind::Number) {
@@ -472,7 +480,9 @@ FilterExpression FilterExpression::parse(const QString& text, const std::vector<
     return f;
 }
 
-bool FilterExpression::matches(const RowStore& rows, int row) const { return evaluate(*root_, rows, row); }
+bool FilterExpression::matches(const RowStore& rows, int row) const {
+    return evaluate(*root_, rows, row);
+}
 
 std::vector<SortKey> parseSort(const QString& text, const std::vector<Column>& columns) {
     std::vector<SortKey> keys;
@@ -494,8 +504,9 @@ std::vector<SortKey> parseSort(const QString& text, const std::vector<Column>& c
         const int column = findColumn(columns, name);
         if (column < 0)
             throw Error(dberr::ItemNotFound, QStringLiteral("zrk.Recordset"),
-                        QStringLiteral("Item cannot be found in the collection corresponding to the requested name or "
-                                       "ordinal. (Sort: %1)")
+                        QStringLiteral(
+                            "Item cannot be found in the collection corresponding to the requested name or "
+                            "ordinal. (Sort: %1)")
                             .arg(name));
         keys.push_back({column, descending});
     }

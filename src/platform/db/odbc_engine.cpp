@@ -127,7 +127,8 @@ public:
         if (!db.isValid()) {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw Error(dberr::ProviderNotFound, kSource, QStringLiteral("The ODBC driver of the toolkit is not installed."));
+            throw Error(dberr::ProviderNotFound, kSource,
+                        QStringLiteral("The ODBC driver of the toolkit is not installed."));
         }
         db.setDatabaseName(target.odbcString);
         if (!target.odbcOptions.isEmpty())
@@ -197,7 +198,8 @@ public:
     }
     bool inTransaction() const override { return inTransaction_; }
 
-    void insertRows(const QString& table, const std::vector<Column>& columns, const std::vector<NewRow>& rows) override {
+    void insertRows(const QString& table, const std::vector<Column>& columns,
+                    const std::vector<NewRow>& rows) override {
         const bool own = !inTransaction_;
         if (own)
             begin();
@@ -210,10 +212,11 @@ public:
                     marks << QStringLiteral("?");
                 }
                 QSqlQuery q(database());
-                const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(sqlName(table))
-                                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                          .arg(sqlName(table), names.join(QStringLiteral(", ")),
-                                                               marks.join(QStringLiteral(", ")));
+                const QString sql = names.isEmpty()
+                                        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(sqlName(table))
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(sqlName(table), names.join(QStringLiteral(", ")),
+                                                   marks.join(QStringLiteral(", ")));
                 if (!q.prepare(sql))
                     throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
                 for (const auto& [column, value] : row)
@@ -256,6 +259,8 @@ private:
 
 } // namespace
 
-std::shared_ptr<Engine> openOdbcEngine(const ConnectionTarget& target) { return std::make_shared<OdbcEngine>(target); }
+std::shared_ptr<Engine> openOdbcEngine(const ConnectionTarget& target) {
+    return std::make_shared<OdbcEngine>(target);
+}
 
 } // namespace zrk::db::detail

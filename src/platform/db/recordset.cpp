@@ -13,14 +13,24 @@ namespace {
 
 const QString kSource = QStringLiteral("zrk.Recordset");
 
-[[noreturn]] void raise(int number, const QString& text) { throw Error(number, kSource, text); }
+[[noreturn]] void raise(int number, const QString& text) {
+    throw Error(number, kSource, text);
+}
 
 } // namespace
 
-QString Field::name() const { return recordset_->fieldName(index_); }
-FieldKind Field::kind() const { return recordset_->fieldKind(index_); }
-Variant Field::value() const { return recordset_->value(index_); }
-void Field::setValue(const Variant& value) { recordset_->setValue(index_, value); }
+QString Field::name() const {
+    return recordset_->fieldName(index_);
+}
+FieldKind Field::kind() const {
+    return recordset_->fieldKind(index_);
+}
+Variant Field::value() const {
+    return recordset_->value(index_);
+}
+void Field::setValue(const Variant& value) {
+    recordset_->setValue(index_, value);
+}
 
 Recordset::Recordset(RowStore rows, LockType lock, std::weak_ptr<detail::Engine> engine, QString baseTable)
     : rows_(std::move(rows)), lock_(lock), engine_(std::move(engine)), baseTable_(std::move(baseTable)) {
@@ -50,13 +60,18 @@ int Recordset::fieldCount() const {
 int Recordset::checkedIndex(int index) const {
     requireOpen();
     if (index < 0 || index >= rows_.columnCount())
-        raise(dberr::ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                                  "requested name or ordinal."));
+        raise(dberr::ItemNotFound,
+              QStringLiteral("Item cannot be found in the collection corresponding to the "
+                             "requested name or ordinal."));
     return index;
 }
 
-QString Recordset::fieldName(int index) const { return rows_.columns[checkedIndex(index)].name; }
-FieldKind Recordset::fieldKind(int index) const { return rows_.columns[checkedIndex(index)].kind; }
+QString Recordset::fieldName(int index) const {
+    return rows_.columns[checkedIndex(index)].name;
+}
+FieldKind Recordset::fieldKind(int index) const {
+    return rows_.columns[checkedIndex(index)].kind;
+}
 
 int Recordset::fieldIndex(const QString& name) const {
     requireOpen();
@@ -69,13 +84,16 @@ int Recordset::fieldIndex(const QString& name) const {
 Field Recordset::fields(const QString& name) {
     const int index = fieldIndex(name);
     if (index < 0)
-        raise(dberr::ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                                  "requested name or ordinal. (%1)")
-                                       .arg(name));
+        raise(dberr::ItemNotFound,
+              QStringLiteral("Item cannot be found in the collection corresponding to the "
+                             "requested name or ordinal. (%1)")
+                  .arg(name));
     return Field(this, index);
 }
 
-Field Recordset::fields(int index) { return Field(this, checkedIndex(index)); }
+Field Recordset::fields(int index) {
+    return Field(this, checkedIndex(index));
+}
 
 int Recordset::currentRow() const {
     requireOpen();
@@ -87,9 +105,10 @@ int Recordset::currentRow() const {
 Variant Recordset::value(const QString& name) const {
     const int index = fieldIndex(name);
     if (index < 0)
-        raise(dberr::ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                                  "requested name or ordinal. (%1)")
-                                       .arg(name));
+        raise(dberr::ItemNotFound,
+              QStringLiteral("Item cannot be found in the collection corresponding to the "
+                             "requested name or ordinal. (%1)")
+                  .arg(name));
     return value(index);
 }
 
@@ -101,25 +120,29 @@ Variant Recordset::value(int index) const {
 void Recordset::setValue(const QString& name, const Variant& value) {
     const int index = fieldIndex(name);
     if (index < 0)
-        raise(dberr::ItemNotFound, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                                  "requested name or ordinal. (%1)")
-                                       .arg(name));
+        raise(dberr::ItemNotFound,
+              QStringLiteral("Item cannot be found in the collection corresponding to the "
+                             "requested name or ordinal. (%1)")
+                  .arg(name));
     setValue(index, value);
 }
 
 void Recordset::setValue(int index, const Variant& value) {
     checkedIndex(index);
     if (lock_ == LockType::ReadOnly)
-        raise(dberr::UpdateNotSupported, QStringLiteral("Current Recordset does not support updating. This may be "
-                                                        "a limitation of the provider, or of the selected locktype."));
+        raise(dberr::UpdateNotSupported,
+              QStringLiteral("Current Recordset does not support updating. This may be "
+                             "a limitation of the provider, or of the selected locktype."));
     if (value.isObject())
-        raise(dberr::ArgumentsWrongType, QStringLiteral("Arguments are of the wrong type, are out of acceptable "
-                                                        "range, or are in conflict with one another."));
+        raise(dberr::ArgumentsWrongType,
+              QStringLiteral("Arguments are of the wrong type, are out of acceptable "
+                             "range, or are in conflict with one another."));
     const int row = currentRow();
     auto it = std::find_if(pending_.begin(), pending_.end(), [&](const Pending& p) { return p.row == row; });
     if (it == pending_.end())
-        raise(dberr::UpdateNotSupported, QStringLiteral("Current Recordset does not support updating existing "
-                                                        "rows: change them with an UPDATE statement."));
+        raise(dberr::UpdateNotSupported,
+              QStringLiteral("Current Recordset does not support updating existing "
+                             "rows: change them with an UPDATE statement."));
     rows_.setValue(row, index, value);
     it->assigned[static_cast<std::size_t>(index)] = true;
 }
@@ -219,8 +242,9 @@ void Recordset::setSort(const QString& sort) {
 void Recordset::addNew() {
     requireOpen();
     if (lock_ == LockType::ReadOnly || baseTable_.isEmpty())
-        raise(dberr::UpdateNotSupported, QStringLiteral("Current Recordset does not support updating. This may be "
-                                                        "a limitation of the provider, or of the selected locktype."));
+        raise(dberr::UpdateNotSupported,
+              QStringLiteral("Current Recordset does not support updating. This may be "
+                             "a limitation of the provider, or of the selected locktype."));
     if (editing_ >= 0)
         update();
     const int row = rows_.rowCount();
@@ -268,7 +292,8 @@ void Recordset::send(const std::vector<int>& rowIndexes) {
         raise(dberr::ObjectClosed, dberr::kObjectClosed);
     std::vector<detail::NewRow> rows;
     for (int row : rowIndexes) {
-        const auto it = std::find_if(pending_.begin(), pending_.end(), [&](const Pending& p) { return p.row == row; });
+        const auto it =
+            std::find_if(pending_.begin(), pending_.end(), [&](const Pending& p) { return p.row == row; });
         detail::NewRow values;
         for (int c = 0; c < rows_.columnCount(); ++c)
             if (it->assigned[static_cast<std::size_t>(c)])

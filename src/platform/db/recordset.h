@@ -5,7 +5,6 @@
 #include "platform/variant.h"
 
 #include <QString>
-
 #include <memory>
 #include <vector>
 
@@ -106,7 +105,7 @@ private:
     QString baseTable_;
     bool open_ = true;
     std::vector<int> view_;
-    int position_ = 0;  // index into view_; -1 is BOF, view_.size() is EOF
+    int position_ = 0; // index into view_; -1 is BOF, view_.size() is EOF
     QString filterText_;
     QString sortText_;
     struct Pending {
@@ -114,7 +113,7 @@ private:
         std::vector<bool> assigned;
     };
     std::vector<Pending> pending_;
-    int editing_ = -1;  // the row being added, until update
+    int editing_ = -1; // the row being added, until update
 };
 
 using RecordsetPtr = std::shared_ptr<Recordset>;

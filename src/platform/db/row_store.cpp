@@ -58,7 +58,8 @@ Variant RowStore::value(int row, int column) const {
         case FieldKind::Boolean:
             return Variant(c.i != 0);
         case FieldKind::Int16:
-            if (c.i >= std::numeric_limits<std::int16_t>::min() && c.i <= std::numeric_limits<std::int16_t>::max())
+            if (c.i >= std::numeric_limits<std::int16_t>::min() &&
+                c.i <= std::numeric_limits<std::int16_t>::max())
                 return Variant(static_cast<std::int16_t>(c.i));
             return integer(c.i);
         case FieldKind::Double:
@@ -105,12 +106,15 @@ FieldKind kindFromDeclaredType(const QString& declared) {
         return FieldKind::Int64;
     if (d.contains(QLatin1String("INT")))
         return FieldKind::Int32;
-    if (d.contains(QLatin1String("BLOB")) || d.contains(QLatin1String("IMAGE")) || d.contains(QLatin1String("BINARY")))
+    if (d.contains(QLatin1String("BLOB")) || d.contains(QLatin1String("IMAGE")) ||
+        d.contains(QLatin1String("BINARY")))
         return FieldKind::Binary;
-    if (d.contains(QLatin1String("CHAR")) || d.contains(QLatin1String("TEXT")) || d.contains(QLatin1String("CLOB")))
+    if (d.contains(QLatin1String("CHAR")) || d.contains(QLatin1String("TEXT")) ||
+        d.contains(QLatin1String("CLOB")))
         return FieldKind::Text;
-    if (d.contains(QLatin1String("REAL")) || d.contains(QLatin1String("FLOA")) || d.contains(QLatin1String("DOUB")) ||
-        d.contains(QLatin1String("DEC")) || d.contains(QLatin1String("NUMERIC")) || d.contains(QLatin1String("MONEY")))
+    if (d.contains(QLatin1String("REAL")) || d.contains(QLatin1String("FLOA")) ||
+        d.contains(QLatin1String("DOUB")) || d.contains(QLatin1String("DEC")) ||
+        d.contains(QLatin1String("NUMERIC")) || d.contains(QLatin1String("MONEY")))
         return FieldKind::Double;
     return FieldKind::Unknown;
 }
@@ -119,9 +123,10 @@ QDateTime parseStoredDate(QStringView text) {
     const QString s = text.trimmed().toString();
     if (s.size() < 8)
         return QDateTime();
-    static constexpr const char* formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm",
-                                              "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd",
-                                              "yyyy/MM/dd HH:mm:ss",     "yyyy/MM/dd",           "yyyyMMdd"};
+    static constexpr const char* formats[] = {
+        "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm",
+        "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd",
+        "yyyy/MM/dd HH:mm:ss",     "yyyy/MM/dd",          "yyyyMMdd"};
     for (const char* f : formats) {
         const QDateTime d = QDateTime::fromString(s, QLatin1String(f));
         if (d.isValid())

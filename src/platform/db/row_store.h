@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@ public:
         union {
             std::int64_t i;
             double d;
-            std::uint64_t offset;  // Text/Blob: into the buffer; Value: into values_
+            std::uint64_t offset; // Text/Blob: into the buffer; Value: into values_
         };
         Cell() : i(0) {}
     };
@@ -59,7 +58,9 @@ public:
     }
     void appendValue(const Variant& v);
 
-    const Cell& cell(int row, int column) const { return cells_[static_cast<std::size_t>(row) * columns.size() + column]; }
+    const Cell& cell(int row, int column) const {
+        return cells_[static_cast<std::size_t>(row) * columns.size() + column];
+    }
     void setValue(int row, int column, const Variant& v);
 
     // The text bytes of a Text or Blob cell.

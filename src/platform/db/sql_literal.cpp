@@ -19,7 +19,9 @@ QString sqlText(const QString& text) {
     return out;
 }
 
-QString sqlNText(const QString& text) { return QLatin1Char('N') + sqlText(text); }
+QString sqlNText(const QString& text) {
+    return QLatin1Char('N') + sqlText(text);
+}
 
 QString sqlValue(const Variant& value) {
     switch (value.type()) {

@@ -23,6 +23,8 @@ QString sqlValue(const Variant& value);
 QString sqlName(const QString& name);
 
 // A text value for a recordset filter expression, quoted the same way.
-inline QString filterText(const QString& text) { return sqlText(text); }
+inline QString filterText(const QString& text) {
+    return sqlText(text);
+}
 
 } // namespace zrk::db

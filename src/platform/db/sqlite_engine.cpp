@@ -9,10 +9,8 @@
 #include <QSqlError>
 #include <QUrl>
 #include <QUuid>
-
-#include <sqlite3.h>
-
 #include <map>
+#include <sqlite3.h>
 
 namespace zrk::db::detail {
 
@@ -43,17 +41,20 @@ constexpr const char* kExtendedPropertiesView =
     "CASE WHEN p.column_name = '' THEN 0 ELSE (SELECT c.cid + 1 FROM pragma_table_info(p.object_name) c "
     "WHERE c.name = p.column_name COLLATE NOCASE) END AS minor_id, "
     "p.name AS name, p.value AS value, p.object_name AS object_name, p.column_name AS column_name "
-    "FROM main.zrk_extended_properties p LEFT JOIN temp.sysobjects o ON o.name = p.object_name COLLATE NOCASE";
+    "FROM main.zrk_extended_properties p LEFT JOIN temp.sysobjects o ON o.name = p.object_name COLLATE "
+    "NOCASE";
 
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql) {
         const QByteArray utf8 = sql.toUtf8();
         const char* tail = nullptr;
-        if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail) !=
+            SQLITE_OK)
             fail(db);
         if (tail && QByteArray(tail).trimmed().size() > 0 && QByteArray(tail).trimmed() != ";")
-            throw Error(dberr::CommandFailed, kSource, QStringLiteral("One statement expected: %1").arg(sql.left(200)));
+            throw Error(dberr::CommandFailed, kSource,
+                        QStringLiteral("One statement expected: %1").arg(sql.left(200)));
         if (!stmt_)
             throw Error(dberr::CommandFailed, kSource, QStringLiteral("Empty statement."));
     }
@@ -161,7 +162,8 @@ public:
         QString file = target.file;
         if (file.isEmpty()) {
             QSqlDatabase::removeDatabase(name_);
-            throw Error(dberr::EngineFailure, kSource, QStringLiteral("unable to open database file: no Data Source"));
+            throw Error(dberr::EngineFailure, kSource,
+                        QStringLiteral("unable to open database file: no Data Source"));
         }
         if (target.readOnly)
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
@@ -177,7 +179,8 @@ public:
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
             const QString text = e.databaseText().isEmpty() ? e.driverText() : e.databaseText();
-            throw Error(dberr::EngineFailure, kSource, text + QStringLiteral(" (") + target.file + QLatin1Char(')'));
+            throw Error(dberr::EngineFailure, kSource,
+                        text + QStringLiteral(" (") + target.file + QLatin1Char(')'));
         }
         const QVariant handle = db.driver()->handle();
         if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
@@ -186,7 +189,8 @@ public:
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw Error(dberr::EngineFailure, kSource, QStringLiteral("The SQLite driver gave no database handle."));
+            throw Error(dberr::EngineFailure, kSource,
+                        QStringLiteral("The SQLite driver gave no database handle."));
         }
         registerTsqlFunctions(db_);
         exec(QString::fromLatin1(kSysObjects));
@@ -226,7 +230,8 @@ public:
     void rollback() override { exec(QStringLiteral("ROLLBACK")); }
     bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
 
-    void insertRows(const QString& table, const std::vector<Column>& columns, const std::vector<NewRow>& rows) override {
+    void insertRows(const QString& table, const std::vector<Column>& columns,
+                    const std::vector<NewRow>& rows) override {
         exec(QStringLiteral("SAVEPOINT zrk_insert"));
         try {
             std::map<std::vector<int>, std::unique_ptr<Statement>> statements;
@@ -242,11 +247,11 @@ public:
                         names << quoted(columns[static_cast<std::size_t>(column)].name);
                         marks << QStringLiteral("?");
                     }
-                    const QString sql = key.empty()
-                                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table))
-                                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                  .arg(quoted(table), names.join(QStringLiteral(", ")),
-                                                       marks.join(QStringLiteral(", ")));
+                    const QString sql =
+                        key.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table))
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(quoted(table), names.join(QStringLiteral(", ")),
+                                               marks.join(QStringLiteral(", ")));
                     st = std::make_unique<Statement>(db_, sql);
                 }
                 sqlite3_reset(st->get());
@@ -303,11 +308,14 @@ private:
                 break;
             }
             case tsql::Step::Kind::If: {
-                Statement st(db_, step.sql);
-                const int rc = sqlite3_step(st.get());
-                if (rc != SQLITE_ROW)
-                    Statement::fail(db_);
-                const bool condition = sqlite3_column_int(st.get(), 0) != 0;
+                bool condition = false;
+                {
+                    // Finished before the branch runs: an open read would lock the tables it touched.
+                    Statement st(db_, step.sql);
+                    if (sqlite3_step(st.get()) != SQLITE_ROW)
+                        Statement::fail(db_);
+                    condition = sqlite3_column_int(st.get(), 0) != 0;
+                }
                 run(condition ? step.thenSteps : step.elseSteps, result);
                 break;
             }
@@ -372,30 +380,41 @@ private:
         // name, value, level0 type/name, level1 type/name, level2 type/name
         const QString& name = a[0];
         const QString table = a[5];
-        const QString column = a[6].compare(QLatin1String("column"), Qt::CaseInsensitive) == 0 ? a[7] : QString();
-        const bool tableLevel = a[3].isNull() || a[3].compare(QLatin1String("table"), Qt::CaseInsensitive) == 0 ||
-                                a[3].compare(QLatin1String("view"), Qt::CaseInsensitive) == 0;
-        const QString path = QStringList({a[4].isNull() ? QStringLiteral("dbo") : a[4], table, column}).join(QLatin1Char('.'));
+        const QString column =
+            a[6].compare(QLatin1String("column"), Qt::CaseInsensitive) == 0 ? a[7] : QString();
+        const bool tableLevel = a[4].compare(QLatin1String("table"), Qt::CaseInsensitive) == 0 ||
+                                a[4].compare(QLatin1String("view"), Qt::CaseInsensitive) == 0;
+        QStringList parts = {a[3].isNull() ? QStringLiteral("dbo") : a[3], table};
+        if (!column.isEmpty())
+            parts << column;
+        const QString path = parts.join(QLatin1Char('.'));
         const bool objectOk =
             tableLevel && !table.isEmpty() &&
-            scalarExists(QStringLiteral("SELECT 1 FROM main.sqlite_schema WHERE type IN ('table','view') AND name = ? "
-                                        "COLLATE NOCASE"),
-                         table) &&
+            scalarExists(
+                QStringLiteral("SELECT 1 FROM main.sqlite_schema WHERE type IN ('table','view') AND name = ? "
+                               "COLLATE NOCASE"),
+                table) &&
             (column.isEmpty() ||
-             scalarExists(QStringLiteral("SELECT 1 FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"), table, column));
+             scalarExists(QStringLiteral("SELECT 1 FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+                          table, column));
         if (!objectOk)
+            throw Error(
+                dberr::CommandFailed, kSource,
+                QStringLiteral("Object is invalid. Extended properties are not permitted on '%1', or the "
+                               "object does not exist.")
+                    .arg(path));
+        if (scalarExists(
+                QStringLiteral("SELECT 1 FROM main.zrk_extended_properties WHERE object_name = ? AND "
+                               "column_name = ? AND name = '") +
+                    QString(name).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''),
+                table, column))
             throw Error(dberr::CommandFailed, kSource,
-                        QStringLiteral("Object is invalid. Extended properties are not permitted on '%1', or the "
-                                       "object does not exist.")
-                            .arg(path));
-        if (scalarExists(QStringLiteral("SELECT 1 FROM main.zrk_extended_properties WHERE object_name = ? AND "
-                                        "column_name = ? AND name = '") +
-                             QString(name).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''),
-                         table, column))
-            throw Error(dberr::CommandFailed, kSource,
-                        QStringLiteral("Property cannot be added. Property '%1' already exists for '%2'.").arg(name, path));
-        Statement st(db_, QStringLiteral("INSERT INTO main.zrk_extended_properties (object_name, column_name, name, value) "
-                                         "VALUES (?, ?, ?, ?)"));
+                        QStringLiteral("Property cannot be added. Property '%1' already exists for '%2'.")
+                            .arg(name, path));
+        Statement st(
+            db_,
+            QStringLiteral("INSERT INTO main.zrk_extended_properties (object_name, column_name, name, value) "
+                           "VALUES (?, ?, ?, ?)"));
         const QByteArray values[] = {table.toUtf8(), column.toUtf8(), name.toUtf8(), a[1].toUtf8()};
         for (int i = 0; i < 4; ++i) {
             if (i == 3 && a[1].isNull())
@@ -412,22 +431,26 @@ private:
         QString createSql;
         QString table;
         {
-            Statement st(db_, QStringLiteral("SELECT sql, name FROM main.sqlite_schema WHERE type = 'table' AND name = ? "
-                                             "COLLATE NOCASE"));
+            Statement st(
+                db_,
+                QStringLiteral("SELECT sql, name FROM main.sqlite_schema WHERE type = 'table' AND name = ? "
+                               "COLLATE NOCASE"));
             const QByteArray name = c.table.toUtf8();
             sqlite3_bind_text(st.get(), 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
             if (sqlite3_step(st.get()) != SQLITE_ROW)
                 throw Error(dberr::CommandFailed, kSource,
-                            QStringLiteral("Cannot find the object \"%1\" because it does not exist or you do not have "
-                                           "permissions.")
+                            QStringLiteral(
+                                "Cannot find the object \"%1\" because it does not exist or you do not have "
+                                "permissions.")
                                 .arg(c.table));
             createSql = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
             table = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)));
         }
         QStringList indexes;
         {
-            Statement st(db_, QStringLiteral("SELECT sql FROM main.sqlite_schema WHERE type = 'index' AND tbl_name = ? "
-                                             "AND sql IS NOT NULL"));
+            Statement st(db_, QStringLiteral(
+                                  "SELECT sql FROM main.sqlite_schema WHERE type = 'index' AND tbl_name = ? "
+                                  "AND sql IS NOT NULL"));
             const QByteArray name = table.toUtf8();
             sqlite3_bind_text(st.get(), 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
             while (sqlite3_step(st.get()) == SQLITE_ROW)
@@ -461,6 +484,8 @@ private:
 
 } // namespace
 
-std::shared_ptr<Engine> openSqliteEngine(const ConnectionTarget& target) { return std::make_shared<SqliteEngine>(target); }
+std::shared_ptr<Engine> openSqliteEngine(const ConnectionTarget& target) {
+    return std::make_shared<SqliteEngine>(target);
+}
 
 } // namespace zrk::db::detail

@@ -6,10 +6,8 @@
 
 #include <QDateTime>
 #include <QUuid>
-
-#include <sqlite3.h>
-
 #include <cstring>
+#include <sqlite3.h>
 
 namespace zrk::db::detail {
 
@@ -41,8 +39,8 @@ QDateTime toDate(sqlite3_value* v) {
         QDateTime d = parseStoredDate(s);
         if (d.isValid())
             return d;
-        static constexpr const char* formats[] = {"yyyy-M-d", "yyyy/M/d", "yyyy-M-d H:mm:ss", "yyyy/M/d H:mm:ss",
-                                                  "yyyy-M-d H:mm", "yyyy.M.d"};
+        static constexpr const char* formats[] = {"yyyy-M-d",         "yyyy/M/d",      "yyyy-M-d H:mm:ss",
+                                                  "yyyy/M/d H:mm:ss", "yyyy-M-d H:mm", "yyyy.M.d"};
         for (const char* f : formats) {
             d = QDateTime::fromString(s, QLatin1String(f));
             if (d.isValid())
@@ -67,14 +65,19 @@ void toDateTime(sqlite3_context* ctx, int, sqlite3_value** argv, bool dateOnly) 
     }
     const QDateTime d = toDate(argv[0]);
     if (!d.isValid()) {
-        sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.", -1);
+        sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.",
+                             -1);
         return;
     }
     resultText(ctx, dateOnly ? d.toString(QStringLiteral("yyyy-MM-dd")) : storedDateText(d));
 }
 
-void dateTimeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) { toDateTime(ctx, argc, argv, false); }
-void dateFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) { toDateTime(ctx, argc, argv, true); }
+void dateTimeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    toDateTime(ctx, argc, argv, false);
+}
+void dateFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    toDateTime(ctx, argc, argv, true);
+}
 
 QString part(sqlite3_value* v) {
     const QString p = argText(v).toLower();
@@ -112,7 +115,8 @@ void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString p = part(argv[0]);
     const QDateTime d = toDate(argv[2]);
     if (!d.isValid()) {
-        sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.", -1);
+        sqlite3_result_error(ctx, "Conversion failed when converting date and/or time from character string.",
+                             -1);
         return;
     }
     const double amount = sqlite3_value_double(argv[1]);
@@ -155,7 +159,8 @@ void dateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (p == QLatin1String("year"))
         r = b.date().year() - a.date().year();
     else if (p == QLatin1String("quarter"))
-        r = (b.date().year() * 4 + (b.date().month() - 1) / 3) - (a.date().year() * 4 + (a.date().month() - 1) / 3);
+        r = (b.date().year() * 4 + (b.date().month() - 1) / 3) -
+            (a.date().year() * 4 + (a.date().month() - 1) / 3);
     else if (p == QLatin1String("month"))
         r = (b.date().year() * 12 + b.date().month()) - (a.date().year() * 12 + a.date().month());
     else if (p == QLatin1String("day") || p == QLatin1String("dayofyear") || p == QLatin1String("weekday"))
@@ -322,7 +327,8 @@ void dateText(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         format = QStringLiteral("HH:mm:ss");
         break;
     default:
-        sqlite3_result_error(ctx, "The date style given to CONVERT is not supported by the embedded database.", -1);
+        sqlite3_result_error(
+            ctx, "The date style given to CONVERT is not supported by the embedded database.", -1);
         return;
     }
     resultText(ctx, d.toString(format));
@@ -387,18 +393,19 @@ void registerTsqlFunctions(sqlite3* db) {
         bool deterministic;
     };
     static constexpr Function functions[] = {
-        {"zrk_isdate", 1, isDate, true},        {"zrk_datetime", 1, dateTimeFunction, true},
-        {"zrk_date", 1, dateFunction, true},    {"zrk_dateadd", 3, dateAdd, true},
-        {"zrk_datediff", 3, dateDiff, true},    {"zrk_datepart", 2, datePart, true},
-        {"zrk_getdate", 0, getDate, false},     {"zrk_len", 1, len, true},
-        {"zrk_charindex", 2, charIndex, true},  {"zrk_charindex", 3, charIndex, true},
-        {"zrk_isnumeric", 1, isNumeric, true},  {"zrk_newid", 0, newId, false},
-        {"zrk_objname", 1, objectName, true},   {"zrk_text", 1, toText, true},
+        {"zrk_isdate", 1, isDate, true},       {"zrk_datetime", 1, dateTimeFunction, true},
+        {"zrk_date", 1, dateFunction, true},   {"zrk_dateadd", 3, dateAdd, true},
+        {"zrk_datediff", 3, dateDiff, true},   {"zrk_datepart", 2, datePart, true},
+        {"zrk_getdate", 0, getDate, false},    {"zrk_len", 1, len, true},
+        {"zrk_charindex", 2, charIndex, true}, {"zrk_charindex", 3, charIndex, true},
+        {"zrk_isnumeric", 1, isNumeric, true}, {"zrk_newid", 0, newId, false},
+        {"zrk_objname", 1, objectName, true},  {"zrk_text", 1, toText, true},
         {"zrk_datetext", 2, dateText, true},
     };
     for (const Function& f : functions)
-        sqlite3_create_function_v2(db, f.name, f.args, SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
-                                   nullptr, f.fn, nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(db, f.name, f.args,
+                                   SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0), nullptr, f.fn,
+                                   nullptr, nullptr, nullptr);
     sqlite3_collation_needed(db, nullptr, collationNeeded);
 }
 

@@ -33,7 +33,9 @@ QString quoteText(const QString& text) {
     return QLatin1Char('\'') + escaped + QLatin1Char('\'');
 }
 
-bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool isIdentChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 // Writes tokens back as text, a blank where the source had one or where two words would touch.
 class Writer {
@@ -103,22 +105,24 @@ int findWordAtDepth0(const Tokens& t, int b, int e, const char* word) {
 
 bool isStatementKeyword(const QString& up) {
     static const QSet<QString> words = {
-        QStringLiteral("SELECT"),   QStringLiteral("INSERT"),   QStringLiteral("UPDATE"),  QStringLiteral("DELETE"),
-        QStringLiteral("CREATE"),   QStringLiteral("ALTER"),    QStringLiteral("DROP"),    QStringLiteral("TRUNCATE"),
-        QStringLiteral("IF"),       QStringLiteral("BEGIN"),    QStringLiteral("END"),     QStringLiteral("ELSE"),
-        QStringLiteral("EXEC"),     QStringLiteral("EXECUTE"),  QStringLiteral("SET"),     QStringLiteral("DECLARE"),
-        QStringLiteral("PRINT"),    QStringLiteral("WHILE"),    QStringLiteral("RETURN"),  QStringLiteral("GO"),
-        QStringLiteral("COMMIT"),   QStringLiteral("ROLLBACK"), QStringLiteral("WITH"),    QStringLiteral("USE"),
-        QStringLiteral("GRANT"),    QStringLiteral("REVOKE"),   QStringLiteral("DENY"),    QStringLiteral("RAISERROR"),
-        QStringLiteral("MERGE"),    QStringLiteral("BREAK"),    QStringLiteral("CONTINUE"), QStringLiteral("WAITFOR"),
-        QStringLiteral("SAVE")};
+        QStringLiteral("SELECT"),    QStringLiteral("INSERT"),   QStringLiteral("UPDATE"),
+        QStringLiteral("DELETE"),    QStringLiteral("CREATE"),   QStringLiteral("ALTER"),
+        QStringLiteral("DROP"),      QStringLiteral("TRUNCATE"), QStringLiteral("IF"),
+        QStringLiteral("BEGIN"),     QStringLiteral("END"),      QStringLiteral("ELSE"),
+        QStringLiteral("EXEC"),      QStringLiteral("EXECUTE"),  QStringLiteral("SET"),
+        QStringLiteral("DECLARE"),   QStringLiteral("PRINT"),    QStringLiteral("WHILE"),
+        QStringLiteral("RETURN"),    QStringLiteral("GO"),       QStringLiteral("COMMIT"),
+        QStringLiteral("ROLLBACK"),  QStringLiteral("WITH"),     QStringLiteral("USE"),
+        QStringLiteral("GRANT"),     QStringLiteral("REVOKE"),   QStringLiteral("DENY"),
+        QStringLiteral("RAISERROR"), QStringLiteral("MERGE"),    QStringLiteral("BREAK"),
+        QStringLiteral("CONTINUE"),  QStringLiteral("WAITFOR"),  QStringLiteral("SAVE")};
     return words.contains(up);
 }
 
 struct Unit {
     int b = 0;
     int e = 0;
-    QString lead;  // upper-case leading keyword, or the first token's text for anything else
+    QString lead; // upper-case leading keyword, or the first token's text for anything else
 };
 
 // The statements of a batch: SQL Server needs no semicolons because every statement starts
@@ -129,7 +133,7 @@ std::vector<Unit> splitUnits(const Tokens& t) {
     int depth = 0;
     int caseDepth = 0;
     bool forceNew = true;
-    bool seenBody = false;  // INSERT: its SELECT or VALUES seen; UPDATE: its SET seen
+    bool seenBody = false; // INSERT: its SELECT or VALUES seen; UPDATE: its SET seen
     Unit current;
     current.b = -1;
     auto close = [&](int end) {
@@ -159,16 +163,21 @@ std::vector<Unit> splitUnits(const Tokens& t) {
             } else if (depth == 0 && !starts && isStatementKeyword(up)) {
                 const Token& prev = t[i - 1];
                 const QString& lead = current.lead;
-                bool continues = prev.isWord("ON");
+                // ON DELETE / ON UPDATE belong to a foreign key; every other keyword after ON
+                // ("Set Nocount on") starts a statement.
+                bool continues =
+                    prev.isWord("ON") && (up == QLatin1String("DELETE") || up == QLatin1String("UPDATE"));
                 if (up == QLatin1String("SELECT")) {
-                    continues = continues || (lead == QLatin1String("INSERT") && !seenBody) || prev.isWord("UNION") ||
-                                prev.isWord("ALL") || prev.isWord("EXCEPT") || prev.isWord("INTERSECT") ||
+                    continues = continues || (lead == QLatin1String("INSERT") && !seenBody) ||
+                                prev.isWord("UNION") || prev.isWord("ALL") || prev.isWord("EXCEPT") ||
+                                prev.isWord("INTERSECT") ||
                                 ((lead == QLatin1String("CREATE") || lead == QLatin1String("WITH")) &&
                                  (prev.isWord("AS") || prev.isSymbol(")")));
                 } else if (up == QLatin1String("SET")) {
                     continues = continues || (lead == QLatin1String("UPDATE") && !seenBody);
                 } else if (up == QLatin1String("IF")) {
-                    continues = continues || prev.isWord("TABLE") || prev.isWord("VIEW") || prev.isWord("INDEX");
+                    continues =
+                        continues || prev.isWord("TABLE") || prev.isWord("VIEW") || prev.isWord("INDEX");
                 } else if (up == QLatin1String("DROP") || up == QLatin1String("ALTER")) {
                     continues = continues || (lead == QLatin1String("ALTER") && i - current.b <= 5);
                 } else if (up == QLatin1String("WITH")) {
@@ -190,7 +199,8 @@ std::vector<Unit> splitUnits(const Tokens& t) {
                         !(i + 1 < n && (t[i + 1].isWord("TRAN") || t[i + 1].isWord("TRANSACTION"))));
         } else {
             if (depth == 0 && current.lead == QLatin1String("INSERT") &&
-                (up == QLatin1String("SELECT") || up == QLatin1String("VALUES") || up == QLatin1String("EXEC")))
+                (up == QLatin1String("SELECT") || up == QLatin1String("VALUES") ||
+                 up == QLatin1String("EXEC")))
                 seenBody = true;
             if (depth == 0 && current.lead == QLatin1String("UPDATE") && up == QLatin1String("SET"))
                 seenBody = true;
@@ -313,7 +323,8 @@ int Translator::operandEnd(const Tokens& t, int k, int e) const {
     return k;
 }
 
-QString Translator::convertTo(const Tokens& t, Range type, const QString& value, const QString& style, int nest) {
+QString Translator::convertTo(const Tokens& t, Range type, const QString& value, const QString& style,
+                              int nest) {
     if (type.empty() || !t[type.b].isName())
         syntaxError(QStringLiteral("CONVERT"));
     const QString n = t[type.b].text.toLower();
@@ -379,7 +390,8 @@ QString Translator::function(const Tokens& t, int i, int close, int e, int nest,
         const int as = findWordAtDepth0(t, args[0].b, args[0].e, "AS");
         if (as < 0)
             syntaxError(t[i].text);
-        const QString out = convertTo(t, {as + 1, args[0].e}, expr(t, args[0].b, as, nest + 1), QString(), nest);
+        const QString out =
+            convertTo(t, {as + 1, args[0].e}, expr(t, args[0].b, as, nest + 1), QString(), nest);
         isDate = out.startsWith(QLatin1String("zrk_date"));
         return out;
     }
@@ -388,7 +400,8 @@ QString Translator::function(const Tokens& t, int i, int close, int e, int nest,
         return QStringLiteral("zrk_getdate()");
     }
     if (up == QLatin1String("OBJECT_ID"))
-        return QStringLiteral("(SELECT id FROM temp.sysobjects WHERE name = zrk_objname(%1) COLLATE NOCASE)").arg(arg(0));
+        return QStringLiteral("(SELECT id FROM temp.sysobjects WHERE name = zrk_objname(%1) COLLATE NOCASE)")
+            .arg(arg(0));
     if (up == QLatin1String("OBJECTPROPERTY")) {
         if (args.size() != 2 || args[1].e - args[1].b != 1 || t[args[1].b].kind != Token::Kind::String)
             syntaxError(t[i].text);
@@ -401,7 +414,8 @@ QString Translator::function(const Tokens& t, int i, int close, int e, int nest,
             xtype = QStringLiteral("V");
         else
             unsupported(QStringLiteral("OBJECTPROPERTY '%1'").arg(property));
-        return QStringLiteral("((%1) IN (SELECT id FROM temp.sysobjects WHERE xtype = '%2'))").arg(arg(0), xtype);
+        return QStringLiteral("((%1) IN (SELECT id FROM temp.sysobjects WHERE xtype = '%2'))")
+            .arg(arg(0), xtype);
     }
     if (up == QLatin1String("DATEADD"))
         return QStringLiteral("zrk_dateadd(%1, %2, %3)").arg(datePart(), arg(1), arg(2));
@@ -457,7 +471,8 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
         case Token::Kind::Symbol:
             if (k.isSymbol("(")) {
                 // (NOLOCK) and similar table hints
-                if (i + 2 < e && t[i + 2].isSymbol(")") && (t[i + 1].isWord("NOLOCK") || t[i + 1].isWord("READPAST"))) {
+                if (i + 2 < e && t[i + 2].isSymbol(")") &&
+                    (t[i + 1].isWord("NOLOCK") || t[i + 1].isWord("READPAST"))) {
                     i += 2;
                     continue;
                 }
@@ -493,8 +508,10 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
             out.add(quoteName(k.text), k.spaceBefore);
             continue;
         }
-        if ((up == QLatin1String("ON") || up == QLatin1String("TEXTIMAGE_ON") || up == QLatin1String("FILESTREAM_ON")) &&
-            next && t[i + 1].isName() && t[i + 1].text.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0 &&
+        if ((up == QLatin1String("ON") || up == QLatin1String("TEXTIMAGE_ON") ||
+             up == QLatin1String("FILESTREAM_ON")) &&
+            next && t[i + 1].isName() &&
+            t[i + 1].text.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0 &&
             !(i + 2 < e && t[i + 2].isWord("KEY"))) {
             ++i;
             continue;
@@ -519,8 +536,8 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
                 if (after < e && t[after].kind == Token::Kind::Number) {
                     count = t[after].text;
                     ++after;
-                } else if (after + 2 < e && t[after].isSymbol("(") && t[after + 1].kind == Token::Kind::Number &&
-                           t[after + 2].isSymbol(")")) {
+                } else if (after + 2 < e && t[after].isSymbol("(") &&
+                           t[after + 1].kind == Token::Kind::Number && t[after + 2].isSymbol(")")) {
                     count = t[after + 1].text;
                     after += 3;
                 } else {
@@ -540,11 +557,18 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
             continue;
         }
         if (next && t[i + 1].isSymbol("(")) {
-            static const QSet<QString> special = {
-                QStringLiteral("CONVERT"),  QStringLiteral("CAST"),          QStringLiteral("GETDATE"),
-                QStringLiteral("OBJECT_ID"), QStringLiteral("OBJECTPROPERTY"), QStringLiteral("DATEADD"),
-                QStringLiteral("DATEDIFF"), QStringLiteral("DATEPART"),      QStringLiteral("YEAR"),
-                QStringLiteral("MONTH"),    QStringLiteral("DAY"),           QStringLiteral("CHARINDEX")};
+            static const QSet<QString> special = {QStringLiteral("CONVERT"),
+                                                  QStringLiteral("CAST"),
+                                                  QStringLiteral("GETDATE"),
+                                                  QStringLiteral("OBJECT_ID"),
+                                                  QStringLiteral("OBJECTPROPERTY"),
+                                                  QStringLiteral("DATEADD"),
+                                                  QStringLiteral("DATEDIFF"),
+                                                  QStringLiteral("DATEPART"),
+                                                  QStringLiteral("YEAR"),
+                                                  QStringLiteral("MONTH"),
+                                                  QStringLiteral("DAY"),
+                                                  QStringLiteral("CHARINDEX")};
             if (special.contains(up)) {
                 const int c = closeParen(t, i + 1, e);
                 if (c < 0)
@@ -557,8 +581,9 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
                     if (end < 0)
                         break;
                     const QString operand = expr(t, j + 1, end, nest + 1);
-                    value = QStringLiteral("zrk_dateadd('day', %1, %2)")
-                                .arg(t[j].isSymbol("-") ? QStringLiteral("-(%1)").arg(operand) : operand, value);
+                    value =
+                        QStringLiteral("zrk_dateadd('day', %1, %2)")
+                            .arg(t[j].isSymbol("-") ? QStringLiteral("-(%1)").arg(operand) : operand, value);
                     j = end;
                 }
                 out.add(value, k.spaceBefore);
@@ -637,8 +662,8 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
             i += 2;
         } else if (t[i].isWord("JOIN")) {
             ++i;
-        } else if (t[i].isWord("LEFT") || t[i].isWord("RIGHT") || t[i].isWord("FULL") || t[i].isWord("CROSS") ||
-                   t[i].isWord("OUTER")) {
+        } else if (t[i].isWord("LEFT") || t[i].isWord("RIGHT") || t[i].isWord("FULL") ||
+                   t[i].isWord("CROSS") || t[i].isWord("OUTER")) {
             unsupported(QStringLiteral("UPDATE ... FROM with a %1 join").arg(t[i].text.toUpper()));
         } else if (!sources.empty()) {
             syntaxError(t[i].text);
@@ -653,8 +678,9 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
         i = nameEnd;
         if (i < fromEnd && t[i].isWord("AS"))
             ++i;
-        if (i < fromEnd && t[i].isName() && !t[i].isWord("INNER") && !t[i].isWord("JOIN") && !t[i].isWord("ON") &&
-            !t[i].isWord("LEFT") && !t[i].isWord("RIGHT") && !t[i].isWord("FULL") && !t[i].isWord("CROSS"))
+        if (i < fromEnd && t[i].isName() && !t[i].isWord("INNER") && !t[i].isWord("JOIN") &&
+            !t[i].isWord("ON") && !t[i].isWord("LEFT") && !t[i].isWord("RIGHT") && !t[i].isWord("FULL") &&
+            !t[i].isWord("CROSS"))
             s.alias = t[i++].text;
         if (i < fromEnd && t[i].isWord("ON")) {
             int end = i + 1;
@@ -664,9 +690,10 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
                     ++depth;
                 else if (t[end].isSymbol(")"))
                     --depth;
-                else if (depth == 0 && (t[end].isWord("INNER") || t[end].isWord("JOIN") || t[end].isWord("LEFT") ||
-                                        t[end].isWord("RIGHT") || t[end].isWord("FULL") || t[end].isWord("CROSS") ||
-                                        t[end].isSymbol(",")))
+                else if (depth == 0 &&
+                         (t[end].isWord("INNER") || t[end].isWord("JOIN") || t[end].isWord("LEFT") ||
+                          t[end].isWord("RIGHT") || t[end].isWord("FULL") || t[end].isWord("CROSS") ||
+                          t[end].isSymbol(",")))
                     break;
                 ++end;
             }
@@ -678,7 +705,8 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
     if (sources.empty())
         syntaxError(QStringLiteral("FROM"));
     const Source& first = sources.front();
-    if (first.alias.compare(target, Qt::CaseInsensitive) != 0 && first.table.compare(target, Qt::CaseInsensitive) != 0)
+    if (first.alias.compare(target, Qt::CaseInsensitive) != 0 &&
+        first.table.compare(target, Qt::CaseInsensitive) != 0)
         unsupported(QStringLiteral("UPDATE of a table that is not the first table of its FROM clause"));
     QString text = QStringLiteral("UPDATE ") + quoteName(first.table);
     if (!first.alias.isEmpty())
@@ -687,7 +715,9 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
     QStringList others;
     QStringList conditions;
     for (std::size_t k = 1; k < sources.size(); ++k) {
-        others << quoteName(sources[k].table) + (sources[k].alias.isEmpty() ? QString() : QLatin1Char(' ') + quoteName(sources[k].alias));
+        others << quoteName(sources[k].table) + (sources[k].alias.isEmpty()
+                                                     ? QString()
+                                                     : QLatin1Char(' ') + quoteName(sources[k].alias));
         if (!sources[k].condition.isEmpty())
             conditions << QLatin1Char('(') + sources[k].condition + QLatin1Char(')');
     }
@@ -732,7 +762,8 @@ QString Translator::columnDefinition(const Tokens& t, Range r, bool* identity) {
             hasCollation = true;
         rest.push_back(t[k]);
     }
-    QString text = quoteName(column) + QLatin1Char(' ') + (*identity ? QStringLiteral("INTEGER") : type.declared);
+    QString text =
+        quoteName(column) + QLatin1Char(' ') + (*identity ? QStringLiteral("INTEGER") : type.declared);
     const QString tail = expr(rest, 0, static_cast<int>(rest.size()), 0);
     if (!tail.isEmpty())
         text += QLatin1Char(' ') + tail;
@@ -753,8 +784,9 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
     if (close < 0)
         syntaxError(table);
     for (int i = close + 1; i < u.e; i += 2) {
-        const bool storage = (t[i].isWord("ON") || t[i].isWord("TEXTIMAGE_ON") || t[i].isWord("FILESTREAM_ON")) &&
-                             i + 1 < u.e && t[i + 1].isName();
+        const bool storage =
+            (t[i].isWord("ON") || t[i].isWord("TEXTIMAGE_ON") || t[i].isWord("FILESTREAM_ON")) &&
+            i + 1 < u.e && t[i + 1].isName();
         if (!storage)
             unsupported(QStringLiteral("CREATE TABLE option '%1'").arg(t[i].text));
     }
@@ -765,8 +797,8 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
         if (r.empty())
             syntaxError(QStringLiteral(","));
         const Token& first = t[r.b];
-        if (first.isWord("CONSTRAINT") || first.isWord("PRIMARY") || first.isWord("UNIQUE") || first.isWord("CHECK") ||
-            first.isWord("FOREIGN")) {
+        if (first.isWord("CONSTRAINT") || first.isWord("PRIMARY") || first.isWord("UNIQUE") ||
+            first.isWord("CHECK") || first.isWord("FOREIGN")) {
             items << expr(t, r.b, r.e, 0);
             continue;
         }
@@ -796,8 +828,8 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
                         return j;
                 return -1;
             }();
-            if (p >= 0 && p + 2 < static_cast<int>(pk.size()) && pk[p + 1].isName() && pk[p + 2].isSymbol(")") &&
-                pk[p + 1].text.compare(identityColumn, Qt::CaseInsensitive) == 0) {
+            if (p >= 0 && p + 2 < static_cast<int>(pk.size()) && pk[p + 1].isName() &&
+                pk[p + 2].isSymbol(")") && pk[p + 1].text.compare(identityColumn, Qt::CaseInsensitive) == 0) {
                 items.removeAt(k);
                 break;
             }
@@ -812,10 +844,11 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
 
 std::vector<Step> Translator::alterTable(const Tokens& t, const Unit& u) {
     int action = u.b + 2;
-    while (action < u.e && !(t[action].kind == Token::Kind::Word &&
-                             (t[action].isWord("ADD") || t[action].isWord("DROP") || t[action].isWord("ALTER") ||
-                              t[action].isWord("WITH") || t[action].isWord("NOCHECK") || t[action].isWord("CHECK") ||
-                              t[action].isWord("SET"))))
+    while (action < u.e &&
+           !(t[action].kind == Token::Kind::Word &&
+             (t[action].isWord("ADD") || t[action].isWord("DROP") || t[action].isWord("ALTER") ||
+              t[action].isWord("WITH") || t[action].isWord("NOCHECK") || t[action].isWord("CHECK") ||
+              t[action].isWord("SET"))))
         ++action;
     if (action >= u.e)
         syntaxError(QStringLiteral("ALTER TABLE"));
@@ -840,7 +873,8 @@ std::vector<Step> Translator::alterTable(const Tokens& t, const Unit& u) {
             const QString column = columnDefinition(t, r, &identity);
             if (identity)
                 unsupported(QStringLiteral("adding an IDENTITY column"));
-            steps.push_back(sql(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoteName(table), column)));
+            steps.push_back(
+                sql(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoteName(table), column)));
         }
         return steps;
     }
@@ -902,8 +936,8 @@ std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
         const QString table = name(t, into + 1, nameEnd, &temp);
         program_.createsTempTables = program_.createsTempTables || temp;
         return {sql(QStringLiteral("CREATE %1TABLE %2 AS %3 %4")
-                        .arg(temp ? QStringLiteral("TEMP ") : QString(), quoteName(table), expr(t, u.b, into, 0),
-                             expr(t, nameEnd, u.e, 0)))};
+                        .arg(temp ? QStringLiteral("TEMP ") : QString(), quoteName(table),
+                             expr(t, u.b, into, 0), expr(t, nameEnd, u.e, 0)))};
     }
     if (lead == QLatin1String("INSERT")) {
         if (second("INTO"))
@@ -926,7 +960,8 @@ std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
     if (lead == QLatin1String("CREATE")) {
         if (second("TABLE"))
             return createTable(t, u);
-        if (second("VIEW") || second("INDEX") || second("UNIQUE") || second("CLUSTERED") || second("NONCLUSTERED"))
+        if (second("VIEW") || second("INDEX") || second("UNIQUE") || second("CLUSTERED") ||
+            second("NONCLUSTERED"))
             return {sql(expr(t, u.b, u.e, 0))};
         unsupported(QStringLiteral("CREATE %1").arg(u.b + 1 < u.e ? t[u.b + 1].text.toUpper() : QString()));
     }
@@ -943,13 +978,21 @@ std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
     if (lead == QLatin1String("WITH"))
         return {sql(expr(t, u.b, u.e, 0))};
     if (lead == QLatin1String("SET")) {
-        static const QSet<QString> harmless = {
-            QStringLiteral("NOCOUNT"),       QStringLiteral("ANSI_NULLS"),       QStringLiteral("QUOTED_IDENTIFIER"),
-            QStringLiteral("ANSI_PADDING"),  QStringLiteral("ANSI_WARNINGS"),    QStringLiteral("ARITHABORT"),
-            QStringLiteral("XACT_ABORT"),    QStringLiteral("CONCAT_NULL_YIELDS_NULL"),
-            QStringLiteral("NUMERIC_ROUNDABORT"), QStringLiteral("ANSI_NULL_DFLT_ON"), QStringLiteral("LOCK_TIMEOUT"),
-            QStringLiteral("DEADLOCK_PRIORITY"), QStringLiteral("TRANSACTION")};
-        if (u.b + 1 < u.e && t[u.b + 1].kind == Token::Kind::Word && harmless.contains(t[u.b + 1].text.toUpper()))
+        static const QSet<QString> harmless = {QStringLiteral("NOCOUNT"),
+                                               QStringLiteral("ANSI_NULLS"),
+                                               QStringLiteral("QUOTED_IDENTIFIER"),
+                                               QStringLiteral("ANSI_PADDING"),
+                                               QStringLiteral("ANSI_WARNINGS"),
+                                               QStringLiteral("ARITHABORT"),
+                                               QStringLiteral("XACT_ABORT"),
+                                               QStringLiteral("CONCAT_NULL_YIELDS_NULL"),
+                                               QStringLiteral("NUMERIC_ROUNDABORT"),
+                                               QStringLiteral("ANSI_NULL_DFLT_ON"),
+                                               QStringLiteral("LOCK_TIMEOUT"),
+                                               QStringLiteral("DEADLOCK_PRIORITY"),
+                                               QStringLiteral("TRANSACTION")};
+        if (u.b + 1 < u.e && t[u.b + 1].kind == Token::Kind::Word &&
+            harmless.contains(t[u.b + 1].text.toUpper()))
             return {};
         unsupported(QStringLiteral("SET %1").arg(u.b + 1 < u.e ? t[u.b + 1].text : QString()));
     }
@@ -989,7 +1032,8 @@ std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
     }
     if (lead == QLatin1String("COMMIT") || lead == QLatin1String("ROLLBACK")) {
         Step s;
-        s.kind = lead == QLatin1String("COMMIT") ? Step::Kind::CommitTransaction : Step::Kind::RollbackTransaction;
+        s.kind =
+            lead == QLatin1String("COMMIT") ? Step::Kind::CommitTransaction : Step::Kind::RollbackTransaction;
         return {s};
     }
     unsupported(QStringLiteral("statement starting with '%1'").arg(t[u.b].text));
@@ -1016,7 +1060,8 @@ public:
                 steps.push_back(std::move(s));
         }
         if (inBegin)
-            throw Error(dberr::CommandFailed, kSource, QStringLiteral("Incorrect syntax: BEGIN without END."));
+            throw Error(dberr::CommandFailed, kSource,
+                        QStringLiteral("Incorrect syntax: BEGIN without END."));
         return steps;
     }
 
@@ -1030,7 +1075,8 @@ private:
                 syntaxError(QStringLiteral("IF"));
             if (pos_ >= units_.size() || units_[pos_].lead == QLatin1String("END") ||
                 units_[pos_].lead == QLatin1String("ELSE"))
-                throw Error(dberr::CommandFailed, kSource, QStringLiteral("Incorrect syntax: IF without a statement."));
+                throw Error(dberr::CommandFailed, kSource,
+                            QStringLiteral("Incorrect syntax: IF without a statement."));
             Step s;
             s.kind = Step::Kind::If;
             s.source = source(u);
@@ -1055,8 +1101,7 @@ private:
 
     QString source(const Unit& u) const {
         const qsizetype start = t_[u.b].offset;
-        // The statement's extent in the source: up to the next token or the end of the text.
-        const qsizetype end = u.e < static_cast<int>(t_.size()) ? t_[u.e].offset : text_.size();
+        const qsizetype end = t_[u.e - 1].offset + t_[u.e - 1].length;
         return text_.mid(start, end - start).toString().trimmed();
     }
 
@@ -1074,11 +1119,8 @@ QStringList splitBatch(QStringView batch) {
     QStringList out;
     for (const Unit& u : splitUnits(t)) {
         const qsizetype start = t[u.b].offset;
-        const qsizetype end = u.e < static_cast<int>(t.size()) ? t[u.e].offset : batch.size();
-        QString text = batch.mid(start, end - start).toString().trimmed();
-        if (text.endsWith(QLatin1Char(';')))
-            text.chop(1);
-        out << text.trimmed();
+        const qsizetype end = t[u.e - 1].offset + t[u.e - 1].length;
+        out << batch.mid(start, end - start).toString();
     }
     return out;
 }
@@ -1110,14 +1152,15 @@ QString tableWithConstraints(const QString& createSql, const AddConstraints& c, 
         ++open;
     const int close = open < n ? closeParen(t, open, n) : -1;
     if (close < 0)
-        throw Error(dberr::CommandFailed, kSource, QStringLiteral("Cannot read the definition of table '%1'.").arg(c.table));
+        throw Error(dberr::CommandFailed, kSource,
+                    QStringLiteral("Cannot read the definition of table '%1'.").arg(c.table));
     const auto ranges = splitCommas(t, open + 1, close);
     QStringList items;
     std::vector<QString> firstNames;
     bool hasPrimaryKey = false;
     for (const Range& r : ranges) {
         const qsizetype start = t[r.b].offset;
-        const qsizetype end = t[r.e].offset;  // the comma or the closing parenthesis
+        const qsizetype end = t[r.e].offset; // the comma or the closing parenthesis
         items << createSql.mid(start, end - start).trimmed();
         firstNames.push_back(t[r.b].isName() ? t[r.b].text : QString());
         if (findWordAtDepth0(t, r.b, r.e, "PRIMARY") >= 0)
@@ -1131,12 +1174,14 @@ QString tableWithConstraints(const QString& createSql, const AddConstraints& c, 
             if (!constraint && firstNames[i].compare(column, Qt::CaseInsensitive) == 0)
                 return static_cast<int>(i);
         }
-        throw Error(dberr::CommandFailed, kSource,
-                    QStringLiteral("Column name '%1' does not exist in the target table or view.").arg(column));
+        throw Error(
+            dberr::CommandFailed, kSource,
+            QStringLiteral("Column name '%1' does not exist in the target table or view.").arg(column));
     };
     for (const DefaultConstraint& d : c.defaults) {
         const int i = columnIndex(d.column);
-        if (findWordAtDepth0(t, ranges[i].b, ranges[i].e, "DEFAULT") >= 0 || items[i].contains(QLatin1String(" DEFAULT ")))
+        if (findWordAtDepth0(t, ranges[i].b, ranges[i].e, "DEFAULT") >= 0 ||
+            items[i].contains(QLatin1String(" DEFAULT ")))
             throw Error(dberr::CommandFailed, kSource,
                         QStringLiteral("Column already has a DEFAULT bound to it."));
         QString clause = d.name.isEmpty() ? QString() : QStringLiteral(" CONSTRAINT ") + quoteName(d.name);
@@ -1151,12 +1196,15 @@ QString tableWithConstraints(const QString& createSql, const AddConstraints& c, 
             columnIndex(column);
             columns << quoteName(column);
         }
-        items << (c.primaryKey->name.isEmpty() ? QString() : QStringLiteral("CONSTRAINT ") + quoteName(c.primaryKey->name) + QLatin1Char(' ')) +
+        items << (c.primaryKey->name.isEmpty()
+                      ? QString()
+                      : QStringLiteral("CONSTRAINT ") + quoteName(c.primaryKey->name) + QLatin1Char(' ')) +
                      QStringLiteral("PRIMARY KEY (") + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
     const QString tail = createSql.mid(t[close].offset + 1).trimmed();
-    return QStringLiteral("CREATE TABLE ") + quoteName(newName) + QStringLiteral(" (") + items.join(QStringLiteral(", ")) +
-           QLatin1Char(')') + (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
+    return QStringLiteral("CREATE TABLE ") + quoteName(newName) + QStringLiteral(" (") +
+           items.join(QStringLiteral(", ")) + QLatin1Char(')') +
+           (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
 }
 
 } // namespace zrk::db::tsql

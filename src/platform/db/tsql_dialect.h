@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,12 +18,12 @@ namespace zrk::db::tsql {
 
 // ALTER TABLE ... ADD CONSTRAINT on an existing table: SQLite rebuilds the table.
 struct DefaultConstraint {
-    QString name;  // may be empty
+    QString name; // may be empty
     QString column;
-    QString expression;  // SQLite text
+    QString expression; // SQLite text
 };
 struct PrimaryKeyConstraint {
-    QString name;  // may be empty
+    QString name; // may be empty
     QStringList columns;
 };
 struct AddConstraints {
@@ -45,7 +44,7 @@ struct Step {
     };
     Kind kind = Kind::Sql;
     QString sql;
-    QString source;  // the T-SQL text of the statement, for messages
+    QString source; // the T-SQL text of the statement, for messages
     std::vector<Step> thenSteps;
     std::vector<Step> elseSteps;
     QStringList arguments;
@@ -70,7 +69,8 @@ Program translateBatch(QStringView batch);
 // The SQLite CREATE TABLE text of a table after adding constraints to it, given the table's
 // current CREATE TABLE text; the new table is named newName. Raises Error when the table
 // already has a primary key or a column already has a default, as SQL Server does.
-QString tableWithConstraints(const QString& createSql, const AddConstraints& constraints, const QString& newName);
+QString tableWithConstraints(const QString& createSql, const AddConstraints& constraints,
+                             const QString& newName);
 
 // The name of the catalogue table that keeps extended properties in an embedded database.
 inline constexpr const char* kExtendedPropertiesTable = "zrk_extended_properties";

@@ -13,7 +13,9 @@ bool isIdentPart(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@') ||
            c == QLatin1Char('$');
 }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 [[noreturn]] void raise(const QString& text) {
     throw Error(dberr::CommandFailed, QStringLiteral("zrk.SQLite"), text);
@@ -67,8 +69,8 @@ Tokens tokenize(QStringView s) {
         t.offset = i;
         t.spaceBefore = space;
         space = false;
-        const bool unicodePrefix = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n &&
-                                   s[i + 1] == QLatin1Char('\'');
+        const bool unicodePrefix =
+            (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && s[i + 1] == QLatin1Char('\'');
         if (c == QLatin1Char('\'') || unicodePrefix) {
             t.kind = Token::Kind::String;
             t.unicode = unicodePrefix;
@@ -110,13 +112,16 @@ Tokens tokenize(QStringView s) {
                 t.text += s[i++];
             }
             if (!closed)
-                raise(QStringLiteral("Unclosed quotation mark after the character string '%1'.").arg(t.text.left(80)));
+                raise(QStringLiteral("Unclosed quotation mark after the character string '%1'.")
+                          .arg(t.text.left(80)));
         } else if (isDigit(c) || (c == QLatin1Char('.') && i + 1 < n && isDigit(s[i + 1]))) {
             t.kind = Token::Kind::Number;
             const qsizetype start = i;
-            if (c == QLatin1Char('0') && i + 1 < n && (s[i + 1] == QLatin1Char('x') || s[i + 1] == QLatin1Char('X'))) {
+            if (c == QLatin1Char('0') && i + 1 < n &&
+                (s[i + 1] == QLatin1Char('x') || s[i + 1] == QLatin1Char('X'))) {
                 i += 2;
-                while (i < n && (isDigit(s[i]) || (s[i].toLower() >= QLatin1Char('a') && s[i].toLower() <= QLatin1Char('f'))))
+                while (i < n && (isDigit(s[i]) ||
+                                 (s[i].toLower() >= QLatin1Char('a') && s[i].toLower() <= QLatin1Char('f'))))
                     ++i;
             } else {
                 while (i < n && isDigit(s[i]))
@@ -147,7 +152,8 @@ Tokens tokenize(QStringView s) {
             t.text = s.mid(start, i - start).toString();
         } else {
             t.kind = Token::Kind::Symbol;
-            static constexpr const char* twoChar[] = {"<>", "<=", ">=", "!=", "!<", "!>", "||", "+=", "-=", "*=", "/="};
+            static constexpr const char* twoChar[] = {"<>", "<=", ">=", "!=", "!<", "!>",
+                                                      "||", "+=", "-=", "*=", "/="};
             t.text = QString(c);
             if (i + 1 < n) {
                 const QString pair = s.mid(i, 2).toString();
@@ -159,6 +165,7 @@ Tokens tokenize(QStringView s) {
             }
             i += t.text.size();
         }
+        t.length = i - t.offset;
         tokens.push_back(std::move(t));
     }
     return tokens;

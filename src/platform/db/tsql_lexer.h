@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <vector>
 
 namespace zrk::db::tsql {
@@ -11,17 +10,18 @@ namespace zrk::db::tsql {
 // or a comment stood before it, so a statement can be written out again.
 struct Token {
     enum class Kind {
-        Word,        // identifier or keyword: SELECT, t_Boss_SubFunction, #TempInventory, @var
-        QuotedName,  // [name] or "name"; text holds the name without quotes
-        String,      // 'text'; text holds the value with quotes undoubled
-        Number,      // 12, 1.5, 1e3, 0x1F
-        Symbol,      // operators and punctuation: ( ) , . ; = <> <= >= != + - * / % etc.
+        Word,       // identifier or keyword: SELECT, t_Boss_SubFunction, #TempInventory, @var
+        QuotedName, // [name] or "name"; text holds the name without quotes
+        String,     // 'text'; text holds the value with quotes undoubled
+        Number,     // 12, 1.5, 1e3, 0x1F
+        Symbol,     // operators and punctuation: ( ) , . ; = <> <= >= != + - * / % etc.
     };
     Kind kind = Kind::Symbol;
     QString text;
-    bool unicode = false;  // N'...'
+    bool unicode = false; // N'...'
     bool spaceBefore = false;
-    qsizetype offset = 0;  // position in the source text
+    qsizetype offset = 0; // position in the source text
+    qsizetype length = 0; // extent in the source text
 
     bool isWord(const char* upper) const;
     bool isSymbol(const char* s) const { return kind == Kind::Symbol && text == QLatin1String(s); }
