@@ -66,6 +66,9 @@ std::optional<RegistryKey> parseRegistryKey(const QString& text) {
         return RegistryKey{Hive::LocalMachine, path};
     if (hive == QLatin1String("HKEY_CURRENT_USER") || hive == QLatin1String("HKCU"))
         return RegistryKey{Hive::CurrentUser, path};
+    // The class registrations are the machine's.
+    if (hive == QLatin1String("HKEY_CLASSES_ROOT") || hive == QLatin1String("HKCR"))
+        return RegistryKey{Hive::LocalMachine, QStringLiteral("SOFTWARE\\Classes\\") + path};
     return std::nullopt;
 }
 

@@ -16,8 +16,9 @@ struct RegistryKey {
     QString path; // segments separated by "\", as written
 };
 
-// Splits "HKEY_LOCAL_MACHINE\SOFTWARE\X" (or HKLM\..., HKEY_CURRENT_USER\..., HKCU\...).
-// None for any other hive or a text without one.
+// Splits "HKEY_LOCAL_MACHINE\SOFTWARE\X" (or HKLM\..., HKEY_CURRENT_USER\..., HKCU\...);
+// HKEY_CLASSES_ROOT\X is the machine's SOFTWARE\Classes\X. None for any other hive or a text
+// without one.
 std::optional<RegistryKey> parseRegistryKey(const QString& text);
 
 // The suite's registry and per-user profile, kept in two settings files: the machine-wide one for

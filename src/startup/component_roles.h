@@ -100,6 +100,13 @@ public:
     virtual QString getPlainParamList(const QString& text, std::int32_t algorithm) = 0;
 };
 
+// ServerMgr.clsAct: the application server's account sets.
+class IAccountLookup {
+public:
+    virtual ~IAccountLookup() = default;
+    virtual QString getAccountName(std::int32_t acctId) = 0;
+};
+
 // LangSupport.LangInfo: "chs", "cht" or "en".
 class ILangInfo {
 public:

@@ -56,6 +56,10 @@ public:
 
     // The process id under which the session properties are published.
     std::int32_t processId = 0;
+    // A main window has been shown after a successful session start.
+    bool loggedIn = false;
+    // The session came from another program's launch parameters; they are not decoded again.
+    bool externalLaunch = false;
     // The current account-set ID.
     std::int32_t currentAcctID = 0;
     // The last shared-properties object created.

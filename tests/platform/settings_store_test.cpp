@@ -16,7 +16,11 @@ TEST(RegistryKey, SplitsTheHive) {
     const auto user = parseRegistryKey(QStringLiteral("hkcu\\SoftWare\\QuorVel\\QVReg"));
     ASSERT_TRUE(user);
     EXPECT_EQ(user->hive, Hive::CurrentUser);
-    EXPECT_FALSE(parseRegistryKey(QStringLiteral("HKEY_CLASSES_ROOT\\X")));
+    EXPECT_FALSE(parseRegistryKey(QStringLiteral("HKEY_USERS\\X")));
+    const auto classes = parseRegistryKey(QStringLiteral("HKEY_CLASSES_ROOT\\Demo.Part\\Clsid"));
+    ASSERT_TRUE(classes);
+    EXPECT_EQ(classes->hive, Hive::LocalMachine);
+    EXPECT_EQ(classes->path, QStringLiteral("SOFTWARE\\Classes\\Demo.Part\\Clsid"));
     EXPECT_FALSE(parseRegistryKey(QString()));
 }
 

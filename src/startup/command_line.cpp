@@ -1,0 +1,84 @@
+#include "startup/command_line.h"
+
+#include "db/message_boxes.h"
+#include "platform/vb_conversions.h"
+#include "startup/component_roles.h"
+#include "startup/console_context.h"
+#include "startup/login_registry.h"
+
+namespace zrk {
+
+namespace {
+// A numeric value as a 32-bit integer; anything else (or too large) counts as 0.
+std::int32_t numberOrZero(const QString& value) {
+    if (!vb::isNumeric(value))
+        return 0;
+    try {
+        return vb::clng(value);
+    } catch (const Error&) {
+        return 0;
+    }
+}
+} // namespace
+
+QString stripCommandLine(const QString& commandLine) {
+    QString text = commandLine.trimmed();
+    if (text.startsWith(QLatin1Char('"')))
+        text.remove(0, 1);
+    if (text.endsWith(QLatin1Char('"')))
+        text.chop(1);
+    return text;
+}
+
+bool isEmbeddingLaunch(const QString& commandLine) {
+    return commandLine.contains(QLatin1String("-Embedding"), Qt::CaseInsensitive);
+}
+
+std::optional<QString> launchItem(const QString& text, const QString& key) {
+    const qsizetype at = text.indexOf(key);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype start = at + key.size();
+    const qsizetype end = text.indexOf(QLatin1Char(';'), start);
+    return end < 0 ? text.mid(start) : text.mid(start, end - start);
+}
+
+std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QString& commandLine) {
+    if (ctx.externalLaunch)
+        return std::nullopt;
+    const QString text = stripCommandLine(commandLine);
+    const auto params = launchItem(text, QStringLiteral("VYTParams="));
+    if (!params || params->isEmpty())
+        return std::nullopt;
+    const auto algorithm = launchItem(text, QStringLiteral("AlgID="));
+    if (!algorithm)
+        return std::nullopt;
+
+    const ObjectPtr decoder = createComponent(ctx.components(), kParamDecoderProgId, false);
+    const auto role = decoder ? tryInterface<IParamDecoder>(decoder) : nullptr;
+    if (!role) {
+        showMessage(ctx, QStringLiteral("ParamDecoder组件没有注册!"), false);
+        return std::nullopt;
+    }
+    QString plain;
+    try {
+        plain = role->getPlainParamList(*params, numberOrZero(*algorithm));
+    } catch (const Error& e) {
+        // Parameters that do not decode are no launch: say why and let the owner log in.
+        showMessage(ctx, e.description(), false);
+        return std::nullopt;
+    }
+
+    const auto user = launchItem(plain, QStringLiteral("Username="));
+    if (!user || user->isEmpty())
+        return std::nullopt;
+    const auto acctId = launchItem(plain, QStringLiteral("AcctID="));
+    if (!acctId)
+        return std::nullopt;
+    const std::int32_t id = numberOrZero(*acctId);
+    const QString password = launchItem(plain, QStringLiteral("Passwd=")).value_or(QString());
+    writeLoginRegistry(ctx, *user, QString::number(id), password);
+    return id;
+}
+
+} // namespace zrk

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace zrk {
+
+class ConsoleContext;
+
+inline const QString kParamDecoderProgId = QStringLiteral("ExtParams.ParamDecoder");
+
+// The command line trimmed, with one enclosing double quote removed at each end.
+QString stripCommandLine(const QString& commandLine);
+
+// True when the process was started only to serve the console's objects.
+bool isEmbeddingLaunch(const QString& commandLine);
+
+// The value after the first "key=" (letter case as written) up to the next ";" or the end;
+// none when the key is missing.
+std::optional<QString> launchItem(const QString& text, const QString& key);
+
+// The account-set ID, user and password handed over by another program of the suite through
+// "VYTParams=" and "AlgID=". Writes the login registry entry and returns the account-set ID;
+// none when the command line holds no complete external launch (or one was already taken).
+std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QString& commandLine);
+
+} // namespace zrk

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace zrk {
+
+class ConsoleContext;
+
+inline const QString kServerManagerProgId = QStringLiteral("ServerMgr.clsAct");
+inline const QString kLoginRegistryRoot = QStringLiteral("SoftWare\\QuorVel\\QVReg");
+
+// The key below the user's registry where the login entry of an account set is kept.
+QString loginRegistryPath(const QString& terminalName, const QString& acctId);
+
+// Writes the login entry that the account-set login reads to log in without a dialog; the
+// password is kept scrambled. False when the entry could not be written.
+bool writeLoginRegistry(ConsoleContext& ctx, const QString& userName, const QString& acctId,
+                        const QString& password);
+
+// The machine that hosts a component: its configured remote server, else the login entry's
+// server, else this machine.
+QString getServerName(ConsoleContext& ctx, const QString& progId);
+
+QString getMachineName();
+QString getTerminalName();
+
+} // namespace zrk

@@ -1,0 +1,175 @@
+#include "startup/command_line.h"
+#include "startup/component_roles.h"
+#include "startup/login_registry.h"
+#include "startup/password_scramble.h"
+#include "suite/launch_params.h"
+#include "support/test_console.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace zrk {
+namespace {
+
+class FakeAccounts : public Object, public IAccountLookup {
+public:
+    QString getAccountName(std::int32_t acctId) override { return QStringLiteral("账套%1").arg(acctId); }
+};
+
+QString base64(const QString& text) {
+    return QString::fromLatin1(text.toUtf8().toBase64());
+}
+
+TEST(CommandLine, StripsOneQuoteAtEachEnd) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"  \"PropsString=abc;\"  ", "PropsString=abc;"},
+        {"\"\"x\"\"", "\"x\""},
+        {"\"x", "x"},
+        {"x\"", "x"},
+        {"", ""},
+        {"\"", ""},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(stripCommandLine(QString::fromUtf8(line)), QString::fromUtf8(expected)) << line;
+}
+
+TEST(CommandLine, EmbeddingIsFoundAnywhereInAnyCase) {
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("-Embedding")));
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("x -EMBEDDING y")));
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("/automation -embedding")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("Embedding")));
+    EXPECT_FALSE(isEmbeddingLaunch(QString()));
+}
+
+class ExternalLaunch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        console.ctx.components().add(kServerManagerProgId, [] { return std::make_shared<FakeAccounts>(); });
+    }
+    QString entry(const QString& acctId, const QString& value) {
+        const auto key = QStringLiteral("HKEY_CURRENT_USER\\") + loginRegistryPath(getTerminalName(), acctId);
+        const auto reg = queryInterface<IRegistry>(
+            console.ctx.components().create(QStringLiteral("CoreObjects.Registry")));
+        return reg->getKeyValue(key, value, QStringLiteral("1")).toString();
+    }
+    test::TestConsole console;
+};
+
+TEST_F(ExternalLaunch, DecodesTheParametersAndWritesTheLoginEntry) {
+    const QString line = QStringLiteral("\"VYTParams=") +
+                         base64(QStringLiteral("Username=老板;AcctID=7;Passwd=abc;")) +
+                         QStringLiteral(";AlgID=1\"");
+    const auto id = decodeExternalLaunch(console.ctx, line);
+    ASSERT_TRUE(id);
+    EXPECT_EQ(*id, 7);
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("UserName")), QStringLiteral("老板"));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("Password")),
+              scramblePassword(QStringLiteral("abc")));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("Password")), QStringLiteral("323636333136"));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("cAcctName")), QStringLiteral("账套7"));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("cDatabaseName")), QStringLiteral("7"));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("LogStatus")), QStringLiteral("2"));
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("cWorkStation")), getMachineName());
+    EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("MServer")), getMachineName());
+    // The plain password is nowhere in the user's file, and the file is the user's alone.
+    QFile file(console.settings.filePath(Hive::CurrentUser));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("Password=abc"));
+    EXPECT_FALSE(QFile::permissions(file.fileName()) & (QFile::ReadGroup | QFile::ReadOther));
+}
+
+TEST_F(ExternalLaunch, IncompleteOrForeignLinesAreNoLaunch) {
+    const QString good = base64(QStringLiteral("Username=a;AcctID=1;"));
+    const QString lines[] = {
+        QStringLiteral("vytparams=") + good + QStringLiteral(";AlgID=1"), // the key's case matters
+        QStringLiteral("VYTParams=;AlgID=1"),                             // empty parameters
+        QStringLiteral("VYTParams=") + good,                              // no algorithm
+        QStringLiteral("VYTParams=") + base64(QStringLiteral("AcctID=1;")) +
+            QStringLiteral(";AlgID=1"), // no user
+        QStringLiteral("VYTParams=") + base64(QStringLiteral("Username=;AcctID=1;")) +
+            QStringLiteral(";AlgID=1"),
+        QStringLiteral("VYTParams=") + base64(QStringLiteral("Username=a;")) +
+            QStringLiteral(";AlgID=1"), // no account
+        QStringLiteral("PropsString=abc;"),
+    };
+    for (const QString& line : lines)
+        EXPECT_FALSE(decodeExternalLaunch(console.ctx, line)) << line.toStdString();
+    EXPECT_TRUE(console.prompts.messages().empty());
+}
+
+TEST_F(ExternalLaunch, NonNumericValuesCountAsZero) {
+    // AlgID "x" is algorithm 0: the parameters are plain text, and AcctID "12x" is 0.
+    EXPECT_EQ(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=Username=a,AcctID=12x;AlgID=x")),
+              0);
+    const QString plain = QStringLiteral("VYTParams=") + base64(QStringLiteral("Username=a;AcctID=abc;")) +
+                          QStringLiteral(";AlgID=1");
+    EXPECT_EQ(decodeExternalLaunch(console.ctx, plain), 0);
+}
+
+TEST_F(ExternalLaunch, ParametersThatDoNotDecryptSayWhy) {
+    console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
+                           QStringLiteral("key"));
+    suite::ParamDecoder decoder(console.settings);
+    const QString sealed = decoder.encipher(QStringLiteral("Username=a;AcctID=4;"), 2);
+    EXPECT_EQ(
+        decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")),
+        4);
+    console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
+                           QStringLiteral("other"));
+    EXPECT_FALSE(decodeExternalLaunch(console.ctx,
+                                      QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")));
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(console.prompts.messages()[0].title, QStringLiteral("Quorvel提示"));
+}
+
+TEST_F(ExternalLaunch, AMissingDecoderIsReportedAndTheLaunchIsDropped) {
+    console.ctx.components().add(kParamDecoderProgId, []() -> ObjectPtr {
+        throw Error(429, QStringLiteral("x"), QStringLiteral("gone"));
+    });
+    EXPECT_FALSE(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=abc;AlgID=1")));
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text, QStringLiteral("ParamDecoder组件没有注册!"));
+}
+
+TEST_F(ExternalLaunch, IsDecodedOnlyOnce) {
+    console.ctx.externalLaunch = true;
+    EXPECT_FALSE(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=") +
+                                                       base64(QStringLiteral("Username=a;AcctID=1;")) +
+                                                       QStringLiteral(";AlgID=1")));
+}
+
+TEST(LoginRegistry, PathDependsOnTheTerminal) {
+    EXPECT_EQ(loginRegistryPath(QStringLiteral("PC01[2]"), QStringLiteral("3")),
+              QStringLiteral("SoftWare\\QuorVel\\QVReg\\PC01[2]\\3\\"));
+    EXPECT_EQ(loginRegistryPath(QString(), QStringLiteral("3")),
+              QStringLiteral("SoftWare\\QuorVel\\QVReg\\3"));
+}
+
+TEST(ServerName, FollowsTheClassRegistrationThenTheLoginEntry) {
+    test::TestConsole console;
+    const auto reg =
+        queryInterface<IRegistry>(console.ctx.components().create(QStringLiteral("CoreObjects.Registry")));
+    const QString machine = getMachineName();
+    EXPECT_EQ(getServerName(console.ctx, QStringLiteral("ServerMgr.clsAct")), machine);
+
+    // The login entry names the server.
+    const QString loginKey = QStringLiteral("HKEY_CURRENT_USER\\SoftWare\\QuorVel\\QVReg\\") +
+                             getTerminalName() + QLatin1Char('\\');
+    reg->setKeyValue(loginKey, QStringLiteral("MServer"), QStringLiteral(" APPSRV "));
+    EXPECT_EQ(getServerName(console.ctx, QStringLiteral("ServerMgr.clsAct")), QStringLiteral("APPSRV"));
+
+    // A registered class with a remote server wins; one whose local server file exists is local.
+    reg->setKeyValue(QStringLiteral("HKEY_CLASSES_ROOT\\ServerMgr.clsAct\\Clsid"), QString(),
+                     QStringLiteral("{C1}"));
+    EXPECT_EQ(getServerName(console.ctx, QStringLiteral("ServerMgr.clsAct")), machine);
+    reg->setKeyValue(QStringLiteral("HKEY_CLASSES_ROOT\\AppID\\{C1}"), QStringLiteral("RemoteServerName"),
+                     QStringLiteral("far1"));
+    EXPECT_EQ(getServerName(console.ctx, QStringLiteral("ServerMgr.clsAct")), QStringLiteral("FAR1"));
+    reg->setKeyValue(QStringLiteral("HKEY_CLASSES_ROOT\\CLSID\\{C1}\\LocalServer32"), QString(),
+                     QStringLiteral("\"/bin/sh\" -x"));
+    EXPECT_EQ(getServerName(console.ctx, QStringLiteral("ServerMgr.clsAct")), machine);
+}
+
+} // namespace
+} // namespace zrk
