@@ -1,15 +1,21 @@
 #include "platform/db/row_store.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace zrk::db {
 
 void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) {
-    Cell& c = cells_.emplace_back();
+    if (text_.empty() || text_.back().size() + length > text_.back().capacity()) {
+        text_.emplace_back();
+        text_.back().reserve(std::max(kTextChunk, length));
+    }
+    std::string& chunk = text_.back();
+    Cell& c = newCell();
     c.tag = tag;
-    c.offset = buffer_.size();
+    c.offset = (static_cast<std::uint64_t>(text_.size() - 1) << 32) | chunk.size();
     c.length = static_cast<std::uint32_t>(length);
-    buffer_.append(data, length);
+    chunk.append(data, length);
 }
 
 void RowStore::appendValue(const Variant& v) {
@@ -17,14 +23,14 @@ void RowStore::appendValue(const Variant& v) {
         appendNull();
         return;
     }
-    Cell& c = cells_.emplace_back();
+    Cell& c = newCell();
     c.tag = Cell::Tag::Value;
     c.offset = values_.size();
     values_.push_back(v);
 }
 
 void RowStore::setValue(int row, int column, const Variant& v) {
-    Cell& c = cells_[static_cast<std::size_t>(row) * columns.size() + column];
+    Cell& c = cellAt(row, column);
     if (v.isNull() || v.isEmpty()) {
         c = Cell();
         return;
@@ -77,7 +83,7 @@ Variant RowStore::value(int row, int column) const {
         return Variant(c.d);
     case Cell::Tag::Text: {
         if (kind == FieldKind::Date) {
-            const QDateTime date = parseStoredDate(QString::fromUtf8(bytes(c), c.length));
+            const QDateTime date = parseStoredDateUtf8(bytes(c), c.length);
             if (date.isValid())
                 return Variant(date);
         }
@@ -119,8 +125,69 @@ FieldKind kindFromDeclaredType(const QString& declared) {
     return FieldKind::Unknown;
 }
 
+namespace {
+
+// yyyy-MM-dd[( |T)HH:mm[:ss[.fff]]], the form the embedded engine keeps; none for anything else.
+template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
+    auto digits = [&](qsizetype at, int count, int& out) {
+        if (at + count > n)
+            return false;
+        out = 0;
+        for (int k = 0; k < count; ++k) {
+            const auto c = static_cast<unsigned>(p[at + k]);
+            if (c < '0' || c > '9')
+                return false;
+            out = out * 10 + int(c - '0');
+        }
+        return true;
+    };
+    int y, mo, d, h = 0, mi = 0, sec = 0, ms = 0;
+    if (n < 10 || !digits(0, 4, y) || p[4] != '-' || !digits(5, 2, mo) || p[7] != '-' || !digits(8, 2, d))
+        return QDateTime();
+    qsizetype at = 10;
+    if (n > at) {
+        if ((p[at] != ' ' && p[at] != 'T') || !digits(at + 1, 2, h) || at + 3 >= n || p[at + 3] != ':' ||
+            !digits(at + 4, 2, mi))
+            return QDateTime();
+        at += 6;
+        if (n > at) {
+            if (p[at] != ':' || !digits(at + 1, 2, sec))
+                return QDateTime();
+            at += 3;
+            if (n > at) {
+                if (p[at] != '.' || n - at < 2)
+                    return QDateTime();
+                int scale = 100;
+                for (qsizetype k = at + 1; k < n; ++k) {
+                    const auto c = static_cast<unsigned>(p[k]);
+                    if (c < '0' || c > '9')
+                        return QDateTime();
+                    ms += int(c - '0') * scale;
+                    scale /= 10;
+                }
+            }
+        }
+    }
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec, ms);
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time);
+}
+
+} // namespace
+
+QDateTime parseStoredDateUtf8(const char* text, std::size_t length) {
+    const QDateTime d = parseIsoDate(text, static_cast<qsizetype>(length));
+    return d.isValid() ? d : parseStoredDate(QString::fromUtf8(text, static_cast<qsizetype>(length)));
+}
+
 QDateTime parseStoredDate(QStringView text) {
-    const QString s = text.trimmed().toString();
+    const QStringView trimmed = text.trimmed();
+    const QDateTime fast = parseIsoDate(trimmed.utf16(), trimmed.size());
+    if (fast.isValid())
+        return fast;
+    const QString s = trimmed.toString();
     if (s.size() < 8)
         return QDateTime();
     static constexpr const char* formats[] = {

@@ -37,18 +37,17 @@ public:
     std::vector<Column> columns;
 
     int columnCount() const { return static_cast<int>(columns.size()); }
-    int rowCount() const { return columns.empty() ? 0 : static_cast<int>(cells_.size() / columns.size()); }
-    void reserveRows(std::size_t rows) { cells_.reserve(rows * columns.size()); }
+    int rowCount() const { return columns.empty() ? 0 : static_cast<int>(cellCount_ / columns.size()); }
 
     // Appending a row: one call per column, in column order.
-    void appendNull() { cells_.emplace_back(); }
+    void appendNull() { newCell(); }
     void appendInt(std::int64_t v) {
-        Cell& c = cells_.emplace_back();
+        Cell& c = newCell();
         c.tag = Cell::Tag::Int;
         c.i = v;
     }
     void appendReal(double v) {
-        Cell& c = cells_.emplace_back();
+        Cell& c = newCell();
         c.tag = Cell::Tag::Real;
         c.d = v;
     }
@@ -59,12 +58,14 @@ public:
     void appendValue(const Variant& v);
 
     const Cell& cell(int row, int column) const {
-        return cells_[static_cast<std::size_t>(row) * columns.size() + column];
+        const std::size_t i =
+            static_cast<std::size_t>(row) * columns.size() + static_cast<std::size_t>(column);
+        return cells_[i >> kCellChunkBits][i & (kCellChunk - 1)];
     }
     void setValue(int row, int column, const Variant& v);
 
     // The text bytes of a Text or Blob cell.
-    const char* bytes(const Cell& c) const { return buffer_.data() + c.offset; }
+    const char* bytes(const Cell& c) const { return text_[c.offset >> 32].data() + (c.offset & 0xFFFFFFFFu); }
     QString text(const Cell& c) const { return QString::fromUtf8(bytes(c), c.length); }
     QByteArray blob(const Cell& c) const { return QByteArray(bytes(c), c.length); }
 
@@ -75,15 +76,35 @@ public:
 
     void clear() {
         cells_.clear();
-        buffer_.clear();
+        cellCount_ = 0;
+        text_.clear();
         values_.clear();
     }
 
 private:
+    // Cells and text live in fixed-size chunks, so a growing result is never copied.
+    static constexpr std::size_t kCellChunkBits = 14;
+    static constexpr std::size_t kCellChunk = std::size_t(1) << kCellChunkBits;
+    static constexpr std::size_t kTextChunk = std::size_t(1) << 20;
+
+    Cell& newCell() {
+        if ((cellCount_ & (kCellChunk - 1)) == 0) {
+            cells_.emplace_back();
+            cells_.back().reserve(kCellChunk);
+        }
+        ++cellCount_;
+        return cells_.back().emplace_back();
+    }
+    Cell& cellAt(int row, int column) {
+        const std::size_t i =
+            static_cast<std::size_t>(row) * columns.size() + static_cast<std::size_t>(column);
+        return cells_[i >> kCellChunkBits][i & (kCellChunk - 1)];
+    }
     void appendBytes(Cell::Tag tag, const char* data, std::size_t length);
 
-    std::vector<Cell> cells_;
-    std::string buffer_;
+    std::vector<std::vector<Cell>> cells_;
+    std::size_t cellCount_ = 0;
+    std::vector<std::string> text_;
     std::vector<Variant> values_;
 };
 
@@ -93,6 +114,7 @@ FieldKind kindFromDeclaredType(const QString& declared);
 // Dates as the embedded engine keeps them: "yyyy-MM-dd HH:mm:ss[.zzz]" (a date alone, or a "T"
 // between date and time, are read too).
 QDateTime parseStoredDate(QStringView text);
+QDateTime parseStoredDateUtf8(const char* text, std::size_t length);
 QString storedDateText(const QDateTime& date);
 
 } // namespace zrk::db

@@ -123,6 +123,7 @@ struct Unit {
     int b = 0;
     int e = 0;
     QString lead; // upper-case leading keyword, or the first token's text for anything else
+    QString kind; // the statement the splitter is in: the lead, or what follows a WITH clause
 };
 
 // The statements of a batch: SQL Server needs no semicolons because every statement starts
@@ -162,7 +163,7 @@ std::vector<Unit> splitUnits(const Tokens& t) {
             } else if (up == QLatin1String("ELSE") && caseDepth > 0) {
             } else if (depth == 0 && !starts && isStatementKeyword(up)) {
                 const Token& prev = t[i - 1];
-                const QString& lead = current.lead;
+                const QString& lead = current.kind;
                 // ON DELETE / ON UPDATE belong to a foreign key; every other keyword after ON
                 // ("Set Nocount on") starts a statement.
                 bool continues =
@@ -184,7 +185,8 @@ std::vector<Unit> splitUnits(const Tokens& t) {
                     continues = !(i + 2 < n && t[i + 1].isName() && t[i + 2].isWord("AS"));
                 } else if (up == QLatin1String("INSERT") || up == QLatin1String("UPDATE") ||
                            up == QLatin1String("DELETE")) {
-                    continues = continues || prev.isWord("FOR") || prev.isSymbol(",");
+                    continues = continues || prev.isWord("FOR") || prev.isSymbol(",") ||
+                                (lead == QLatin1String("WITH") && prev.isSymbol(")"));
                 }
                 starts = !continues;
             }
@@ -193,16 +195,22 @@ std::vector<Unit> splitUnits(const Tokens& t) {
             close(i);
             current.b = i;
             current.lead = up.isEmpty() ? k.text : up;
+            current.kind = current.lead;
             seenBody = false;
             forceNew = up == QLatin1String("END") || up == QLatin1String("ELSE") ||
                        (up == QLatin1String("BEGIN") &&
                         !(i + 1 < n && (t[i + 1].isWord("TRAN") || t[i + 1].isWord("TRANSACTION"))));
         } else {
-            if (depth == 0 && current.lead == QLatin1String("INSERT") &&
-                (up == QLatin1String("SELECT") || up == QLatin1String("VALUES") ||
-                 up == QLatin1String("EXEC")))
+            if (depth == 0 && current.kind == QLatin1String("WITH") &&
+                (up == QLatin1String("INSERT") || up == QLatin1String("UPDATE") ||
+                 up == QLatin1String("DELETE"))) {
+                current.kind = up;
+                seenBody = false;
+            } else if (depth == 0 && current.kind == QLatin1String("INSERT") &&
+                       (up == QLatin1String("SELECT") || up == QLatin1String("VALUES") ||
+                        up == QLatin1String("EXEC")))
                 seenBody = true;
-            if (depth == 0 && current.lead == QLatin1String("UPDATE") && up == QLatin1String("SET"))
+            else if (depth == 0 && current.kind == QLatin1String("UPDATE") && up == QLatin1String("SET"))
                 seenBody = true;
         }
         if (k.isSymbol("("))
