@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/tsql_lexer.h"
+#include "platform/error.h"
 
 #include <QString>
 #include <QStringList>
