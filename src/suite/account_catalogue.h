@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace zrk::suite {
+
+// One account set of the installation: the company database the login dialog offers.
+struct AccountSetEntry {
+    std::int32_t id = 0;
+    QString name;
+    QString connectString; // "Provider=SQLite;Data Source=<absolute file>" or an ADO string
+};
+
+// The catalogue of account sets lives in the installation's Common folder as a small JSON
+// document, readable and editable by hand:
+//
+//   { "version": 1,
+//     "accountSets": [ { "id": 1, "name": "...", "connectString": "Provider=SQLite;Data Source=..." } ] }
+//
+// Entries keep the order of the file; ids are unique.
+QString accountCatalogueFile(const QString& installDir);
+
+// The entries of a catalogue file. A missing file gives an empty list; a file that is not such
+// a document (bad JSON, an entry without id or connection string, a repeated id) raises an Error
+// naming the file.
+std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath);
+
+// Writes the whole catalogue (through a temporary file, so a reader never sees half of it).
+// Raises an Error naming the file when it cannot be written.
+void writeAccountCatalogue(const QString& filePath, const std::vector<AccountSetEntry>& entries);
+
+// Adds the entry, or replaces the one with the same id, keeping the others and their order.
+void upsertAccountSet(std::vector<AccountSetEntry>& entries, const AccountSetEntry& entry);
+
+// The connection string of the embedded engine for a database file (made absolute).
+QString sqliteConnectString(const QString& databaseFile);
+
+} // namespace zrk::suite

@@ -1,0 +1,113 @@
+#include "demo_install.h"
+
+#include "platform/error.h"
+#include "suite/account_catalogue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <stdexcept>
+
+namespace zrk::demo {
+
+namespace {
+
+constexpr int kPathError = 75;
+
+Error installError(const QString& text) {
+    return Error(kPathError, QStringLiteral("zrk-demo"), text);
+}
+
+const char kSchemeText[] = "; Installation scheme of this ZRK installation\n"
+                           "[Version]\n"
+                           "AppType=11\n"
+                           "OEM=0\n"
+                           "AppName=\n"
+                           "HangYeType=0\n"
+                           "\n"
+                           "[industry]\n"
+                           "industryID=0\n"
+                           "industryName=\n"
+                           "Demo=0\n";
+
+void writeScheme(const QString& file) {
+    if (QFileInfo::exists(file))
+        return; // an installation's own scheme is never overwritten
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(kSchemeText) < 0 || !out.commit())
+        throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+}
+
+void recordInstallDir(const SettingsStore& settings, const QString& dir) {
+    try {
+        settings.write(Hive::LocalMachine, kInstallRegistryKey, QStringLiteral("Path"), dir);
+    } catch (const Error&) {
+        throw installError(
+            QStringLiteral("cannot record the installation folder in the machine settings file %1 "
+                           "(HKEY_LOCAL_MACHINE\\%2, value Path). Run as a user who may write it, "
+                           "or set ZRK_SETTINGS_DIR to a writable folder to keep the settings there.")
+                .arg(settings.filePath(Hive::LocalMachine), kInstallRegistryKey));
+    }
+}
+
+} // namespace
+
+QString defaultInstallDir() {
+    const QString portable = qEnvironmentVariable("ZRK_SETTINGS_DIR");
+    if (!portable.isEmpty())
+        return QDir(portable).absoluteFilePath(QStringLiteral("install"));
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir(data).absoluteFilePath(QStringLiteral("Quorvel/ZRK"));
+}
+
+SettingsStore settingsForTool() {
+    const QString portable = qEnvironmentVariable("ZRK_SETTINGS_DIR");
+    return portable.isEmpty() ? SettingsStore::native() : SettingsStore::portable(portable);
+}
+
+InstallResult installDemo(const InstallRequest& request, const SettingsStore& settings,
+                          const ProgressFn& progress) {
+    const QString dir = QDir(request.installDir).absolutePath();
+    InstallResult result;
+    result.schemeFile = QDir(dir).filePath(QStringLiteral("Common/ZRKBaseScheme.ini"));
+    result.databaseFile = QDir(dir).filePath(QStringLiteral("AccountSets/demo.zrkdb"));
+    result.catalogueFile = suite::accountCatalogueFile(dir);
+
+    for (const QString& sub : {QStringLiteral("Common"), QStringLiteral("AccountSets")})
+        if (!QDir().mkpath(QDir(dir).filePath(sub)))
+            throw installError(QStringLiteral("cannot create the folder %1").arg(QDir(dir).filePath(sub)));
+
+    // The registry first: it is the step most likely to be refused, and it costs nothing.
+    recordInstallDir(settings, dir);
+    writeScheme(result.schemeFile);
+
+    if (request.force || !QFileInfo::exists(result.databaseFile)) {
+        const QString temporary =
+            result.databaseFile + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
+        try {
+            buildDemoDatabase(temporary, request.options, progress);
+        } catch (const std::exception& e) {
+            QFile::remove(temporary);
+            throw installError(
+                QStringLiteral("cannot build %1: %2").arg(result.databaseFile, QString::fromUtf8(e.what())));
+        }
+        QFile::remove(result.databaseFile);
+        if (!QFile::rename(temporary, result.databaseFile)) {
+            QFile::remove(temporary);
+            throw installError(QStringLiteral("cannot move the new database to %1").arg(result.databaseFile));
+        }
+        result.built = true;
+    }
+
+    std::vector<suite::AccountSetEntry> entries = suite::readAccountCatalogue(result.catalogueFile);
+    suite::upsertAccountSet(
+        entries, {kDemoAccountSetId, kDemoAccountSetName, suite::sqliteConnectString(result.databaseFile)});
+    suite::writeAccountCatalogue(result.catalogueFile, entries);
+    return result;
+}
+
+} // namespace zrk::demo
