@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/component_registry.h"
+#include "platform/db/connection.h"
 #include "platform/dictionary.h"
 #include "platform/object.h"
 #include "platform/os_facts.h"
@@ -9,6 +10,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -73,6 +75,23 @@ public:
 
     SchemeState scheme;
     TextState texts;
+
+    // The main board: built once it first became active while maximised; active while it is
+    // the frame's active child.
+    bool boardBuilt = false;
+    bool boardActive = false;
+
+    // The connection to the account set, open for the session.
+    std::shared_ptr<db::Connection> companyConnection;
+    // The suite's common questions and error report, created on first use.
+    ObjectPtr suiteHelper;
+
+    // Hooks through which the main window reaches the start-up code and the service object
+    // without depending on them: the interactive login (do login, force; -1 on success), the
+    // service object's publication, and the stop of the timer service.
+    std::function<int(bool, bool)> loginConsole;
+    std::function<void()> ensureMainService;
+    std::function<void()> stopTimerService;
 
     // The cache wrapper's entry list: what this process stored in the cache.
     std::vector<std::shared_ptr<Dictionary>> cacheEntries;

@@ -10,6 +10,7 @@
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
 #include "suite/server_cache.h"
+#include "suite/suite_helper.h"
 #include "suite/user_profile.h"
 
 namespace zrk::suite {
@@ -38,6 +39,9 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     registry.add(QStringLiteral("CloudLogin.Base64"), [] { return std::make_shared<Base64Codec>(); });
     registry.add(QStringLiteral("ExtParams.ParamDecoder"),
                  [settings = environment.settings] { return std::make_shared<ParamDecoder>(settings); });
+    if (environment.prompts)
+        registry.add(QStringLiteral("SuiteHelper.Common"),
+                     [prompts = environment.prompts] { return std::make_shared<SuiteHelper>(*prompts); });
     registry.add(QStringLiteral("MsgLog.Log"),
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/component_registry.h"
+#include "platform/prompt_service.h"
 #include "platform/settings_store.h"
 
 namespace zrk::suite {
@@ -8,8 +9,9 @@ namespace zrk::suite {
 // What the stand-in components need to know of the machine they run on.
 struct SuiteEnvironment {
     SettingsStore settings;
-    QString logFolder;  // where MsgLog.Log writes
-    QString localeName; // the system locale, as "zh_CN"
+    QString logFolder;                // where MsgLog.Log writes
+    QString localeName;               // the system locale, as "zh_CN"
+    PromptService* prompts = nullptr; // where the components' own questions and reports go
 };
 
 // Registers every suite component this program carries under its ProgID. Components that keep

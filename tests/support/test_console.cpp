@@ -19,8 +19,8 @@ bool FakeWindowFinder::postClose(unsigned long) {
 }
 
 TestConsole::TestConsole() : settings(SettingsStore::portable(dir.path())), ctx(settings, prompts, windows) {
-    suite::registerSuiteComponents(ctx.components(),
-                                   {settings, dir.path() + QStringLiteral("/log"), QStringLiteral("zh_CN")});
+    suite::registerSuiteComponents(
+        ctx.components(), {settings, dir.path() + QStringLiteral("/log"), QStringLiteral("zh_CN"), &prompts});
 }
 
 } // namespace zrk::test
