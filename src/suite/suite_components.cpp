@@ -5,6 +5,7 @@
 #include "suite/form_text_loader.h"
 #include "suite/lang_info.h"
 #include "suite/launch_params.h"
+#include "suite/ledger_data.h"
 #include "suite/local_cache.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
@@ -12,6 +13,8 @@
 #include "suite/server_cache.h"
 #include "suite/suite_helper.h"
 #include "suite/user_profile.h"
+
+#include <unistd.h>
 
 namespace zrk::suite {
 
@@ -42,6 +45,9 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     if (environment.prompts)
         registry.add(QStringLiteral("SuiteHelper.Common"),
                      [prompts = environment.prompts] { return std::make_shared<SuiteHelper>(*prompts); });
+    registry.add(QStringLiteral("LedgerView.GLData"), [&registry] {
+        return std::make_shared<LedgerData>(registry, static_cast<std::int32_t>(getpid()));
+    });
     registry.add(QStringLiteral("MsgLog.Log"),
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);
