@@ -44,6 +44,58 @@ QString scramblePass(const QString& text) {
     return out;
 }
 
+namespace {
+
+// Undoes one pass: the codes back in their first order, each turned into its character.
+std::optional<QString> unscramblePass(const QString& hex) {
+    if (hex.isEmpty())
+        return QString();
+    // Codes are two hex digits, four for a double-byte character (its lead byte is 0x81 or more).
+    std::vector<QByteArray> codes;
+    for (qsizetype i = 0; i < hex.size();) {
+        bool ok = false;
+        const uint lead = hex.mid(i, 2).toUInt(&ok, 16);
+        if (!ok || hex.mid(i, 2).size() < 2)
+            return std::nullopt;
+        const qsizetype width = lead >= 0x81 ? 4 : 2;
+        const QByteArray bytes = QByteArray::fromHex(hex.mid(i, width).toLatin1());
+        if (bytes.size() * 2 != width)
+            return std::nullopt;
+        codes.push_back(bytes);
+        i += width;
+    }
+    // The emitted order was last, first, second-to-last, second, ...
+    std::vector<QByteArray> ordered(codes.size());
+    size_t first = 0;
+    size_t last = codes.size() - 1;
+    size_t next = 0;
+    while (first < last) {
+        ordered[last--] = codes[next++];
+        ordered[first++] = codes[next++];
+    }
+    if (first == last)
+        ordered[first] = codes[next];
+    QByteArray bytes;
+    for (const QByteArray& code : ordered)
+        bytes += code;
+    return fromAnsi(bytes);
+}
+
+} // namespace
+
+std::optional<QString> unscramblePassword(const QString& scrambled) {
+    if (scrambled.isEmpty())
+        return QString();
+    // A one-character text may have lost its leading zero.
+    const auto once = unscramblePass(scrambled.size() % 2 ? QLatin1Char('0') + scrambled : scrambled);
+    if (!once)
+        return std::nullopt;
+    const auto twice = unscramblePass(once->size() % 2 ? QLatin1Char('0') + *once : *once);
+    if (!twice || scramblePassword(*twice) != scrambled)
+        return std::nullopt;
+    return twice;
+}
+
 QString scramblePassword(const QString& text) {
     if (text.isEmpty())
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zrk {
 
@@ -10,5 +11,9 @@ QString scramblePassword(const QString& text);
 
 // One pass of the scrambling.
 QString scramblePass(const QString& text);
+
+// The password back from its scrambled form, for the login that reads the entry; none when
+// the text is no scrambled password.
+std::optional<QString> unscramblePassword(const QString& scrambled);
 
 } // namespace zrk

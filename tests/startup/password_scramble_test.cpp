@@ -25,3 +25,21 @@ TEST(ScramblePassword, EmitsCodesFromBothEndsInwardsTwice) {
 
 } // namespace
 } // namespace zrk
+
+namespace zrk {
+namespace {
+
+TEST(UnscramblePassword, GivesBackEveryScrambledPassword) {
+    for (const QString& password :
+         {QStringLiteral("abc"), QStringLiteral("boss123"), QStringLiteral("a"), QStringLiteral("密码"),
+          QStringLiteral("混合mixed密码123"), QStringLiteral("\x05"), QStringLiteral("p;w=d\"'"), QString()})
+        EXPECT_EQ(unscramblePassword(scramblePassword(password)), password) << password.toStdString();
+}
+
+TEST(UnscramblePassword, RefusesTextThatIsNoScrambledPassword) {
+    for (const char* text : {"xyz", "3236363331", "ZZ", "32363633313G"})
+        EXPECT_FALSE(unscramblePassword(QString::fromLatin1(text))) << text;
+}
+
+} // namespace
+} // namespace zrk
