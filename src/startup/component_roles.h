@@ -51,6 +51,37 @@ public:
     virtual Variant machineName() = 0;
 };
 
+// OwnerLogin.LoginDialog: the owner's login. After a successful login the object exposes the
+// session (ILoginSession).
+class IOwnerLogin {
+public:
+    virtual ~IOwnerLogin() = default;
+    // The login dialog; -1 on success. showDialog is true on entry.
+    virtual std::int32_t login(const QString& subId, const QString& caption, bool& showDialog) = 0;
+    // Logs in without a dialog from the login registry entry of the account set; true on success.
+    virtual bool loginStraight(const QString& subId, const QString& caption, std::int32_t& acctId) = 0;
+};
+
+// AcctLogin.NoUILogin: a login without any dialog, from given credentials.
+class INoUILogin {
+public:
+    virtual ~INoUILogin() = default;
+    // The login status (2 for a logged-on owner, 0 when the credentials are refused).
+    virtual std::int32_t login(const QString& subId, const QString& serverName, const Variant& acctId,
+                               const QString& userName, const QString& password) = 0;
+    virtual QString acctName() = 0;
+    virtual QString propsString() = 0;
+    virtual std::int32_t acctClosed() = 0;
+};
+
+// The suite's login context: prepared before every login, told when a re-login failed.
+class ILoginContext {
+public:
+    virtual ~ILoginContext() = default;
+    virtual void prepareLogin() = 0;
+    virtual void endFailedLogin() = 0;
+};
+
 // CoreObjects.Registry: the suite's registry access.
 class IRegistry {
 public:

@@ -7,6 +7,7 @@
 #include "suite/launch_params.h"
 #include "suite/ledger_data.h"
 #include "suite/local_cache.h"
+#include "suite/login_components.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
@@ -42,9 +43,23 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     registry.add(QStringLiteral("CloudLogin.Base64"), [] { return std::make_shared<Base64Codec>(); });
     registry.add(QStringLiteral("ExtParams.ParamDecoder"),
                  [settings = environment.settings] { return std::make_shared<ParamDecoder>(settings); });
-    if (environment.prompts)
+    auto loginState = std::make_shared<LoginState>();
+    registry.add(QStringLiteral("SuiteLogin.Context"),
+                 [loginState] { return std::make_shared<LoginContext>(loginState); });
+    registry.add(QStringLiteral("AcctLogin.NoUILogin"), [settings = environment.settings, loginState] {
+        return std::make_shared<NoUILogin>(settings, loginState);
+    });
+    registry.add(QStringLiteral("ServerMgr.clsAct"),
+                 [settings = environment.settings] { return std::make_shared<AccountServer>(settings); });
+    registry.add(QStringLiteral("FormKit.FormDef"), [] { return std::make_shared<FormDef>(); });
+    if (environment.prompts) {
         registry.add(QStringLiteral("SuiteHelper.Common"),
                      [prompts = environment.prompts] { return std::make_shared<SuiteHelper>(*prompts); });
+        registry.add(QStringLiteral("OwnerLogin.LoginDialog"),
+                     [settings = environment.settings, prompts = environment.prompts, loginState] {
+                         return std::make_shared<OwnerLoginDialog>(settings, *prompts, loginState);
+                     });
+    }
     registry.add(QStringLiteral("LedgerView.GLData"), [&registry] {
         return std::make_shared<LedgerData>(registry, static_cast<std::int32_t>(getpid()));
     });

@@ -1,0 +1,94 @@
+#include "suite/account_login.h"
+
+#include "platform/db/connection.h"
+#include "platform/db/sql_literal.h"
+#include "platform/os_facts.h"
+#include "platform/password_hash.h"
+#include "suite/session_access.h"
+
+#include <QHostAddress>
+#include <QNetworkInterface>
+
+namespace zrk::suite {
+
+namespace {
+
+QString installDir(const SettingsStore& settings) {
+    const Variant path = settings.read(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),
+                                       QStringLiteral("Path"));
+    return path.isEmpty() ? QString() : path.toString();
+}
+
+QString localAddress() {
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            return address.toString();
+    return QStringLiteral("127.0.0.1");
+}
+
+} // namespace
+
+std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings) {
+    const QString dir = installDir(settings);
+    if (dir.isEmpty())
+        return {};
+    return readAccountCatalogue(accountCatalogueFile(dir));
+}
+
+std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId) {
+    for (const AccountSetEntry& entry : installedAccountSets(settings))
+        if (entry.id == acctId)
+            return entry;
+    return std::nullopt;
+}
+
+std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
+                                           const QString& userName, const QString& password) {
+    const auto accountSet = findAccountSet(settings, acctId);
+    if (!accountSet || userName.trimmed().isEmpty())
+        return std::nullopt;
+    db::Connection books;
+    books.open(accountSet->connectString);
+    const auto user = books.execute(QStringLiteral("Select FUserID, FName, FSalt, FPasswordHash, "
+                                                   "FHashIterations, FForbidden From t_User Where FName=") +
+                                    db::sqlText(userName.trimmed()));
+    if (!user || user->eof() || user->value(QStringLiteral("FForbidden")).toInt32() != 0)
+        return std::nullopt;
+    const QByteArray salt = QByteArray::fromHex(user->value(QStringLiteral("FSalt")).toString().toLatin1());
+    const QByteArray hash =
+        QByteArray::fromHex(user->value(QStringLiteral("FPasswordHash")).toString().toLatin1());
+    if (!verifyPassword(password, salt, user->value(QStringLiteral("FHashIterations")).toInt32(), hash))
+        return std::nullopt;
+
+    AccountSession session;
+    session.userId = user->value(QStringLiteral("FUserID")).toInt32();
+    session.userName = user->value(QStringLiteral("FName")).toString();
+    session.accountSet = *accountSet;
+    session.acctType = readSystemProfile(books, QStringLiteral("GL"), QStringLiteral("AccountType"))
+                           .value_or(QStringLiteral("1"));
+    session.closed = false;
+    return session;
+}
+
+QString sessionPropsString(const AccountSession& session, const QString& uuid, std::int32_t logStatus) {
+    const std::pair<const char*, QString> items[] = {
+        {"UserID", QString::number(session.userId)},
+        {"UserName", session.userName},
+        {"LogStatus", QString::number(logStatus)},
+        {"AcctID", QString::number(session.accountSet.id)},
+        {"AcctName", session.accountSet.name},
+        {"AcctType", session.acctType},
+        {"SetupType", QStringLiteral("1")},
+        {"SubID", QStringLiteral("super")},
+        {"UUID", uuid},
+        {"IP", localAddress()},
+        {"MachineName", machineName()},
+    };
+    QString props;
+    for (const auto& [key, value] : items)
+        props += QString::fromLatin1(key) + QLatin1Char('=') + value + QLatin1Char(';');
+    return props + QStringLiteral("ConnectString={") + session.accountSet.connectString +
+           QStringLiteral("};");
+}
+
+} // namespace zrk::suite

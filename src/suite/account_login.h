@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/settings_store.h"
+#include "suite/account_catalogue.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace zrk::suite {
+
+// What the login components share within the process: the identifier of the login under way,
+// renewed each time the console prepares a login.
+struct LoginState {
+    QString uuid;
+    int prepared = 0;
+};
+
+// A logged-on session of an account set.
+struct AccountSession {
+    std::int32_t userId = 0;
+    QString userName;
+    AccountSetEntry accountSet;
+    QString acctType;
+    bool closed = false;
+};
+
+// The account sets of this installation (the catalogue below the recorded installation folder).
+std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings);
+std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId);
+
+// Checks a user's password against the account set's users. None for an unknown account set,
+// user, a blocked user or a wrong password; an account set that cannot be opened raises the
+// engine's error.
+std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
+                                           const QString& userName, const QString& password);
+
+// The session property string of a logged-on session; the connection string comes last, in braces.
+QString sessionPropsString(const AccountSession& session, const QString& uuid, std::int32_t logStatus);
+
+// The login status of a logged-on owner.
+inline constexpr std::int32_t kLoggedOnStatus = 2;
+
+} // namespace zrk::suite

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/object.h"
+#include "platform/prompt_service.h"
+#include "platform/settings_store.h"
+#include "startup/component_roles.h"
+#include "suite/account_login.h"
+
+#include <memory>
+#include <optional>
+
+namespace zrk::suite {
+
+// The session a login object exposes once its login succeeded.
+class LoggedOnSession : public ILoginSession {
+public:
+    Variant userName() override;
+    Variant propsString() override { return props_; }
+    Variant logStatus() override { return logStatus_; }
+    Variant acctName() override;
+    Variant acctType() override;
+    Variant setupType() override;
+    Variant acctID() override;
+    Variant uuid() override;
+    Variant ip() override;
+    Variant machineName() override;
+
+    void adopt(const AccountSession& session, const QString& uuid);
+    void forget();
+    const std::optional<AccountSession>& session() const { return session_; }
+
+private:
+    QString item(const char* key) const;
+
+    std::optional<AccountSession> session_;
+    QString props_;
+    std::int32_t logStatus_ = 0;
+};
+
+// OwnerLogin.LoginDialog: the owner's login dialog, and the login from the registry entry that
+// another program of the suite left for the console.
+class OwnerLoginDialog : public Object, public IOwnerLogin, public LoggedOnSession {
+public:
+    OwnerLoginDialog(SettingsStore settings, PromptService& prompts, std::shared_ptr<LoginState> state)
+        : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)) {}
+
+    std::int32_t login(const QString& subId, const QString& caption, bool& showDialog) override;
+    bool loginStraight(const QString& subId, const QString& caption, std::int32_t& acctId) override;
+
+private:
+    SettingsStore settings_;
+    PromptService& prompts_;
+    std::shared_ptr<LoginState> state_;
+};
+
+// AcctLogin.NoUILogin: the login of another program that hands over its credentials.
+class NoUILogin : public Object, public INoUILogin {
+public:
+    NoUILogin(SettingsStore settings, std::shared_ptr<LoginState> state)
+        : settings_(std::move(settings)), state_(std::move(state)) {}
+
+    std::int32_t login(const QString& subId, const QString& serverName, const Variant& acctId,
+                       const QString& userName, const QString& password) override;
+    QString acctName() override;
+    QString propsString() override;
+    std::int32_t acctClosed() override;
+
+private:
+    SettingsStore settings_;
+    std::shared_ptr<LoginState> state_;
+    LoggedOnSession session_;
+};
+
+// ServerMgr.clsAct: the account sets this installation serves.
+class AccountServer : public Object, public IAccountLookup {
+public:
+    explicit AccountServer(SettingsStore settings) : settings_(std::move(settings)) {}
+    QString getAccountName(std::int32_t acctId) override;
+
+private:
+    SettingsStore settings_;
+};
+
+// The suite's login context: each prepared login gets a new login identifier.
+class LoginContext : public Object, public ILoginContext {
+public:
+    explicit LoginContext(std::shared_ptr<LoginState> state) : state_(std::move(state)) {}
+    void prepareLogin() override;
+    void endFailedLogin() override;
+
+private:
+    std::shared_ptr<LoginState> state_;
+};
+
+// FormKit.FormDef: a form's definition (name and caption) as the suite's form library keeps it.
+class FormDef : public Object {
+public:
+    QString name;
+    QString caption;
+};
+
+} // namespace zrk::suite

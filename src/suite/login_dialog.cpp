@@ -1,0 +1,65 @@
+#include "suite/login_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace zrk::suite {
+
+LoginDialog::LoginDialog(const std::vector<AccountSetEntry>& accountSets, const QString& caption, Check check,
+                         Notify notify, QWidget* parent)
+    : QDialog(parent), accountSets_(new QComboBox(this)), userName_(new QLineEdit(this)),
+      password_(new QLineEdit(this)), check_(std::move(check)), notify_(std::move(notify)) {
+    setObjectName(QStringLiteral("frmOwnerLogin"));
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("登录") : caption + QStringLiteral(" - 登录"));
+    for (const AccountSetEntry& entry : accountSets)
+        accountSets_->addItem(entry.name, entry.id);
+    accountSets_->setObjectName(QStringLiteral("cboAccountSet"));
+    userName_->setObjectName(QStringLiteral("txtUserName"));
+    password_->setObjectName(QStringLiteral("txtPassword"));
+    password_->setEchoMode(QLineEdit::Password);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("账套："), accountSets_);
+    form->addRow(QStringLiteral("用户名："), userName_);
+    form->addRow(QStringLiteral("密码："), password_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setText(QStringLiteral("确定"));
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &LoginDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LoginDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    ok_->setEnabled(!accountSets.empty());
+    if (accountSets.empty())
+        accountSets_->setPlaceholderText(QStringLiteral("（没有可用的账套）"));
+}
+
+std::int32_t LoginDialog::chosenAcctId() const {
+    return accountSets_->currentData().toInt();
+}
+
+void LoginDialog::accept() {
+    if (accountSets_->currentIndex() < 0)
+        return;
+    const QString refusal = check_(chosenAcctId(), userName_->text(), password_->text());
+    if (refusal.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    ++failures_;
+    if (failures_ >= kMaxAttempts) {
+        notify_(QStringLiteral("密码连续输入错误%1次，登录已取消。").arg(kMaxAttempts));
+        reject();
+        return;
+    }
+    notify_(refusal);
+    password_->clear();
+    password_->setFocus();
+}
+
+} // namespace zrk::suite
