@@ -1,5 +1,7 @@
 #include "demo_install.h"
 
+#include "suite/account_login.h"
+
 #include "platform/error.h"
 #include "suite/account_catalogue.h"
 
@@ -108,6 +110,18 @@ InstallResult installDemo(const InstallRequest& request, const SettingsStore& se
         entries, {kDemoAccountSetId, kDemoAccountSetName, suite::sqliteConnectString(result.databaseFile)});
     suite::writeAccountCatalogue(result.catalogueFile, entries);
     return result;
+}
+
+QString demoLaunchLine(const InstallResult& installed) {
+    suite::AccountSession session;
+    for (const DemoUser& user : demoUsers())
+        if (QLatin1String(user.name) == QLatin1String("boss"))
+            session.userId = user.id;
+    session.userName = QStringLiteral("boss");
+    session.accountSet = {kDemoAccountSetId, kDemoAccountSetName, suite::sqliteConnectString(installed.databaseFile)};
+    session.acctType = QStringLiteral("1");
+    const QString props = suite::sessionPropsString(session, QStringLiteral("demo-launch"), suite::kLoggedOnStatus);
+    return QStringLiteral("PropsString=") + QString::fromLatin1(props.toUtf8().toBase64()) + QLatin1Char(';');
 }
 
 } // namespace zrk::demo

@@ -39,4 +39,8 @@ struct InstallResult {
 InstallResult installDemo(const InstallRequest& request, const SettingsStore& settings,
                           const ProgressFn& progress = {});
 
+// The launch parameters with which another program of the suite starts the console logged on
+// to the installed demo account set as its owner: "PropsString=<Base64 property string>;".
+QString demoLaunchLine(const InstallResult& installed);
+
 } // namespace zrk::demo

@@ -25,7 +25,9 @@ const char kUsage[] =
     "  medium   about 100,000 document lines\n"
     "  large    about 1,000,000 document lines\n"
     "  --seed N the data are a function of N and today's date (default 20240101)\n"
-    "  --force  rebuild an existing demo database (else it is kept)\n";
+    "  --force  rebuild an existing demo database (else it is kept)\n"
+    "  --launch-line  print only the launch parameters that start the console logged on to the\n"
+    "           demo account set as its owner\n";
 
 int fail(const QString& text) {
     std::fprintf(stderr, "zrk-demo: %s\n", text.toUtf8().constData());
@@ -37,6 +39,7 @@ int fail(const QString& text) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     zrk::demo::InstallRequest request;
+    bool launchLine = false;
     request.installDir = zrk::demo::defaultInstallDir();
     const QStringList args = app.arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -47,6 +50,8 @@ int main(int argc, char** argv) {
         }
         if (a == QLatin1String("--force")) {
             request.force = true;
+        } else if (a == QLatin1String("--launch-line")) {
+            launchLine = true;
         } else if (a == QLatin1String("--install") || a == QLatin1String("--seed")) {
             if (i + 1 >= args.size())
                 return fail(a + QStringLiteral(" needs a value"));
@@ -87,6 +92,10 @@ int main(int argc, char** argv) {
         return fail(e.description());
     }
     const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+    if (launchLine) {
+        std::printf("%s\n", zrk::demo::demoLaunchLine(result).toUtf8().constData());
+        return 0;
+    }
 
     std::printf("installation   %s\n", request.installDir.toUtf8().constData());
     std::printf("database       %s (%s)\n", result.databaseFile.toUtf8().constData(),
