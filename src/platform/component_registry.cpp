@@ -43,7 +43,7 @@ ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName
         server.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0 && server != QLatin1String("."))
         throw Error(462, QStringLiteral("zrkboss"),
                     QStringLiteral("The remote server machine does not exist or is unavailable: ") + server);
-    return registry_.create(progId);
+    return createComponent(registry_, progId, true);
 }
 
 ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName,

@@ -30,7 +30,8 @@ ObjectPtr createComponent(const ComponentRegistry& registry, const QString& prog
 
 // The suite's creation service: a ProgID and, optionally, the application server to create it
 // on. This installation has no application server, so the local machine (by name or "") is the
-// only server it reaches; any other name raises error 462.
+// only server it reaches; any other name raises error 462. A component that cannot be created
+// raises its error with " - " and the ProgID after the description, as createComponent does.
 class ObjectFactory : public Object {
 public:
     ObjectFactory(const ComponentRegistry& registry, QString localMachineName);

@@ -96,7 +96,13 @@ TEST(ObjectFactory, CreatesLocallyAndRefusesUnknownServers) {
     EXPECT_NE(factory.create(QStringLiteral("Demo.Talker"), QStringLiteral("box1")), nullptr);
     EXPECT_NE(factory.create(QStringLiteral("Demo.Talker"), QString(), true), nullptr);
     EXPECT_THROW(factory.create(QStringLiteral("Demo.Talker"), QStringLiteral("APPSERVER9")), Error);
-    EXPECT_THROW(factory.create(QStringLiteral("No.Such")), Error);
+    try {
+        factory.create(QStringLiteral("No.Such"));
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), errnum::CannotCreateObject);
+        EXPECT_TRUE(e.description().endsWith(QStringLiteral(" - No.Such")));
+    }
 }
 
 } // namespace
