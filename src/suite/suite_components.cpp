@@ -2,6 +2,7 @@
 
 #include "platform/dictionary.h"
 #include "suite/core_registry.h"
+#include "suite/data_components.h"
 #include "suite/form_text_loader.h"
 #include "suite/lang_info.h"
 #include "suite/launch_params.h"
@@ -67,6 +68,7 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);
                  });
+    registerDataComponents(registry);
 }
 
 } // namespace zrk::suite

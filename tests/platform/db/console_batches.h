@@ -3,14 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-// The console's SQL texts, written out as the console sends them, for running them on the
-// embedded engine in tests.
+// The console's SQL texts not yet in the console's own code, written out as the console sends
+// them, for running them on the embedded engine in tests. The board tables' batches are the
+// console's own (db/console_schema.h).
 namespace zrk::test {
 
-// The batch that creates the five board tables where missing.
-QString boardTablesBatch();
-// The batch that creates and synchronises the owner-report list.
-QString ownerReportSyncBatch();
 // The direct inventory query.
 QString inventoryBatch();
 // The suite tables the console reads, created empty (T-SQL).

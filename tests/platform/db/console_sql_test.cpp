@@ -1,9 +1,12 @@
 // The console's own SQL texts, run on the embedded engine, with their effect checked on real
 // tables.
 #include "console_batches.h"
+#include "db/console_schema.h"
+#include "db/console_tables.h"
 #include "db_test_support.h"
 #include "platform/db/sql_literal.h"
 #include "qt_printers.h"
+#include "support/test_console.h"
 
 using zrk::test::EmbeddedDb;
 using namespace zrk;
@@ -14,7 +17,7 @@ namespace {
 class BoardTables : public EmbeddedDb {};
 
 TEST_F(BoardTables, BatchCreatesTheFiveTablesWithTheirColumns) {
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     const QStringList tables = column(QStringLiteral(
         "select name from dbo.sysobjects where xtype = 'U' and name like 't_Boss%' order by name"));
     EXPECT_EQ(tables,
@@ -39,7 +42,7 @@ TEST_F(BoardTables, BatchCreatesTheFiveTablesWithTheirColumns) {
 }
 
 TEST_F(BoardTables, DefaultsAndKeysCarryTheirConstraintNames) {
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     const QString bak =
         scalar(QStringLiteral("select sql from sqlite_schema where name = 't_Boss_ElementPosition_Bak'"));
     EXPECT_TRUE(bak.contains(QStringLiteral("\"DF_t_Boss_ElementPosition_Bak_FAppType\""))) << bak;
@@ -66,7 +69,7 @@ TEST_F(BoardTables, DefaultsAndKeysCarryTheirConstraintNames) {
 }
 
 TEST_F(BoardTables, DescriptionsAreKeptAsExtendedProperties) {
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     auto description = [&](const QString& table, const QString& column) {
         return scalar(
             QStringLiteral("select value from sys.extended_properties where major_id = object_id(%1) and "
@@ -89,9 +92,9 @@ TEST_F(BoardTables, DescriptionsAreKeptAsExtendedProperties) {
 }
 
 TEST_F(BoardTables, RunningTheBatchAgainChangesNothing) {
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     conn->execute(QStringLiteral("insert into t_Boss_AccountType (FID, FName) values (1, N'标准版')"));
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     EXPECT_EQ(scalar(QStringLiteral("select FName from t_Boss_AccountType where FID = 1")),
               QStringLiteral("标准版"));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("63"));
@@ -101,7 +104,7 @@ TEST_F(BoardTables, ADatabaseWithOneTableGetsTheOtherFour) {
     conn->execute(QStringLiteral("CREATE TABLE [dbo].[t_Boss_AccountType] ([FID] [int] NOT NULL, [FName] "
                                  "[nvarchar] (50) NOT NULL) ON [PRIMARY]"));
     conn->execute(QStringLiteral("insert into t_Boss_AccountType values (7, 'kept')"));
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from dbo.sysobjects where name like 't_Boss%'")),
               QStringLiteral("5"));
     EXPECT_EQ(scalar(QStringLiteral("select FName from t_Boss_AccountType")), QStringLiteral("kept"));
@@ -110,7 +113,7 @@ TEST_F(BoardTables, ADatabaseWithOneTableGetsTheOtherFour) {
 }
 
 TEST_F(BoardTables, ConsoleQueriesOnTheElementTable) {
-    conn->execute(test::boardTablesBatch());
+    conn->execute(consoleTablesBatch());
     conn->execute(QStringLiteral(R"(
 insert into t_Boss_ElementPosition (FAppType,FZRKSubID,FZRKIndex,FZRKCaption,FDetailFuncType,FisShow,Forder) values (0,3,5,N'现金流量表',3,1,2)
 insert into t_Boss_ElementPosition (FAppType,FZRKSubID,FZRKIndex,FZRKCaption,FDetailFuncType,FisShow,Forder) values (0,1,1,N'客户',1,1,1)
@@ -139,6 +142,9 @@ insert into t_Boss_ElementPosition (FAppType,FZRKSubID,FZRKIndex,FZRKCaption,FDe
 // The report-list synchronisation.
 class OwnerReports : public EmbeddedDb {
 protected:
+    void sync() { syncOwnerReportList(console.ctx, *conn); }
+    test::TestConsole console;
+
     void SetUp() override {
         EmbeddedDb::SetUp();
         conn->execute(test::suiteTablesBatch());
@@ -163,7 +169,7 @@ TEST_F(OwnerReports, SyncCopiesVisibleTypeOneReportsHidden) {
     report(1, QStringLiteral("应收账款"), 1, QStringLiteral("1"));
     report(2, QStringLiteral("内部报表"), 2, QStringLiteral("1"));
     report(3, QStringLiteral("不可见"), 1, QStringLiteral("0"));
-    conn->execute(test::ownerReportSyncBatch());
+    sync();
     EXPECT_EQ(list(), QStringList({"1:应收账款:0"}));
     // A new row without FRptID gets -1.
     conn->execute(
@@ -177,7 +183,7 @@ TEST_F(OwnerReports, SyncFollowsTheCatalogue) {
     report(1, QStringLiteral("应收账款"), 1, QStringLiteral("1"));
     report(2, QStringLiteral("应付账款"), 1, QStringLiteral("1"));
     report(4, QStringLiteral("删除的"), 1, QStringLiteral("1"));
-    conn->execute(test::ownerReportSyncBatch());
+    sync();
     conn->execute(QStringLiteral("update t_Rpt_Content_Boss set FVisibleInList='1' where FRptID in (1, 2)"));
 
     conn->execute(QStringLiteral(
@@ -185,7 +191,7 @@ TEST_F(OwnerReports, SyncFollowsTheCatalogue) {
     conn->execute(QStringLiteral("update t_Rpt_Content set FVisibleInList = '0' where FRptID = 2"));
     conn->execute(QStringLiteral("delete from t_Rpt_Content where FRptID = 4"));
     report(5, QStringLiteral("新报表"), 1, QStringLiteral("1"));
-    conn->execute(test::ownerReportSyncBatch());
+    sync();
 
     EXPECT_EQ(list(), QStringList({"1:应收款明细:1", "5:新报表:0"}));
     EXPECT_EQ(scalar(QStringLiteral("select FRptName_Cht from t_Rpt_Content_Boss where FRptID = 1")),
@@ -197,7 +203,7 @@ class SeedCopy : public EmbeddedDb {
 protected:
     void SetUp() override {
         EmbeddedDb::SetUp();
-        conn->execute(test::boardTablesBatch());
+        conn->execute(consoleTablesBatch());
         seedPath = dir.filePath(QStringLiteral("ZRK_Boss.dat"));
         Connection maker;
         maker.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(seedPath));
@@ -212,42 +218,12 @@ protected:
     }
 
     bool copySeedTable(const QString& source, const QString& target) {
-        bool began = false;
-        try {
-            auto probe = conn->execute(QStringLiteral("Select Top 1 * From ") + target);
-            if (!probe)
-                return false;
-            if (!probe->eof())
-                return true;
-            auto rows = seed.execute(QStringLiteral("Select * From ") + source);
-            conn->execute(QStringLiteral("Truncate Table ") + target);
-            if (!rows || rows->eof())
-                return false;
-            auto out =
-                conn->openRecordset(QStringLiteral("Select * From ") + target + QStringLiteral(" Where 1=2"),
-                                    LockType::BatchOptimistic);
-            conn->beginTrans();
-            began = true;
-            for (; !rows->eof(); rows->moveNext()) {
-                out->addNew();
-                for (int i = 0; i < rows->fieldCount(); ++i)
-                    if (!rows->value(i).isNull())
-                        out->fields(rows->fieldName(i)).setValue(rows->value(i));
-                out->update();
-            }
-            out->updateBatch();
-            out->close();
-            conn->commitTrans();
-            return true;
-        } catch (const Error&) {
-            if (began)
-                conn->rollbackTrans();
-            return false;
-        }
+        return zrk::copySeedTable(console.ctx, *conn, seed, source, target);
     }
 
     QString seedPath;
     Connection seed;
+    test::TestConsole console;
 };
 
 TEST_F(SeedCopy, EmptyTargetReceivesTheSeedRowsWithDefaultsForNulls) {
@@ -274,6 +250,9 @@ TEST_F(SeedCopy, AFailedCopyLeavesTheTargetEmpty) {
     EXPECT_FALSE(copySeedTable(QStringLiteral("AccountType"), QStringLiteral("t_Boss_AccountType")));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Boss_AccountType")), QStringLiteral("0"));
     EXPECT_FALSE(conn->inTransaction());
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text,
+              QStringLiteral("老板报表数据表初始化失败(t_Boss_AccountType)！"));
 }
 
 // The direct inventory query.
@@ -345,8 +324,8 @@ protected:
     void SetUp() override {
         EmbeddedDb::SetUp();
         conn->execute(test::suiteTablesBatch());
-        conn->execute(test::boardTablesBatch());
-        conn->execute(test::ownerReportSyncBatch());
+        conn->execute(consoleTablesBatch());
+        conn->execute(ownerReportSyncBatch());
         for (int i = 1; i <= 3; ++i) {
             conn->execute(
                 QStringLiteral("insert into t_Boss_ElementPosition (FAppType,FZRKSubID,FZRKIndex,FZRKCaption,"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/db/connection.h"
+
+#include <QString>
+
+namespace zrk {
+
+class ConsoleContext;
+
+// The file name of the board-layout seed file, looked for beside the program.
+inline const QString kSeedFileName = QStringLiteral("ZRK_Boss.dat");
+// Names another seed file (a full path) instead of the one beside the program: for tests and
+// for running from a build tree where the program and the seed file are apart.
+inline constexpr const char* kSeedFileVariable = "ZRK_SEED_FILE";
+
+// Creates the company connection (ctx.companyConnection) and opens it with the first brace group
+// of the session's property string (its ConnectString). Returns true; the engine's error passes
+// on unchanged, and the new connection then stays closed.
+bool openCompanyConnection(ConsoleContext& ctx);
+
+// The seed file: ZRK_SEED_FILE when it is set, else ZRK_Boss.dat in the program's directory.
+QString seedFilePath();
+
+// Opens the seed file (seedFilePath()) as the original installation addresses it:
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;Persist Security Info=False". A missing
+// file raises the engine's error naming it; a file that is not a seed file (empty, not a
+// database, or without one of the five seed tables or their rows) raises error 3343 naming the
+// file, before anything has been written to the company database.
+db::ConnectionPtr openLocalConnection(ConsoleContext& ctx);
+// The same for a given file.
+db::ConnectionPtr openSeedFile(const QString& file);
+
+// Closes the connection when it is open, then lets it go; none and a closed one are accepted.
+void closeConnection(db::ConnectionPtr& connection);
+
+// The program's directory, ending in "/".
+QString getAppDir();
+// A directory ending in "/", added only when missing: "/opt/zrk" -> "/opt/zrk/", "/" stays "/".
+QString withTrailingSeparator(const QString& directory);
+
+} // namespace zrk

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/db/recordset.h"
+#include "platform/dictionary.h"
+
+#include <QString>
+#include <cstdint>
+
+class QTableView;
+
+namespace zrk {
+
+class ConsoleContext;
+
+// The current record as a parameter dictionary: field name -> the value as trimmed text, a Null
+// as "". None at the end of the rows.
+DictionaryPtr recordToDictionary(db::Recordset& rs);
+
+// Runs a query through ReportQuery.ClsReport (created by the object factory) on the session's
+// account set. Errors pass on unchanged.
+db::RecordsetPtr getRsBySQL(ConsoleContext& ctx, const QString& sql);
+
+// One system parameter as a 16-bit number, read through a new DbGateway.AppConnection: the
+// leading number of the trimmed value, rounded half to even; 0 when the entry is missing, holds
+// no number, or anything fails.
+std::int16_t getProfileValue(ConsoleContext& ctx, const QString& category, const QString& key);
+
+// The console's common table style: no column moving, one row selected at a time, the light
+// blue selection, grey grid lines, column widths adjustable by the user, a 22-pixel header row
+// and "序号" in the corner above the row numbers.
+void applyGridStyle(QTableView& grid);
+
+} // namespace zrk
