@@ -58,6 +58,15 @@ public:
 
     // The process id under which the session properties are published.
     std::int32_t processId = 0;
+    // The command line the process was started with (launch parameters).
+    QString commandLine;
+    // The suite's login context, prepared before every login.
+    ObjectPtr loginContext;
+    // The application title and the texts shown while a component call is outstanding.
+    struct BusyMessages {
+        QString appTitle, title, pendingText, busyText;
+        int timeoutMs = 0;
+    } busy;
     // A main window has been shown after a successful session start.
     bool loggedIn = false;
     // The session came from another program's launch parameters; they are not decoded again.
@@ -91,6 +100,7 @@ public:
     // service object's publication, and the stop of the timer service.
     std::function<int(bool, bool)> loginConsole;
     std::function<void()> ensureMainService;
+    std::function<void()> showMainWindow;
     std::function<void()> stopTimerService;
 
     // The cache wrapper's entry list: what this process stored in the cache.

@@ -1,0 +1,241 @@
+#include "demo_install.h"
+#include "launch/cache_wrapper.h"
+#include "shell/main_frame.h"
+#include "shell/status_panels.h"
+#include "startup/command_line.h"
+#include "startup/console_start.h"
+#include "startup/session_properties.h"
+#include "suite/launch_params.h"
+#include "suite/login_dialog.h"
+#include "support/demo_account_set.h"
+
+#include <QDate>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zrk {
+namespace {
+
+QString base64(const QString& text) {
+    return QString::fromLatin1(text.toUtf8().toBase64());
+}
+
+// A console started on the demo account set, with a main window the way the program opens it.
+class ConsoleStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("ZRK_SEED_FILE", ZRK_TEST_SEED_FILE);
+        test::DemoInstallation::install(console);
+        console.ctx.showMainWindow = [this] {
+            if (!frame) {
+                frame = std::make_unique<MainFrame>(console.ctx);
+                frame->load();
+            }
+            frame->show();
+        };
+        console.ctx.loginConsole = [this](bool doLogin, bool force) {
+            return loginConsole(console.ctx, doLogin, force);
+        };
+    }
+
+    QString launchLine() {
+        demo::InstallResult installed;
+        installed.databaseFile = test::DemoInstallation::databaseFile();
+        return demo::demoLaunchLine(installed);
+    }
+
+    void answerLogin(const QString& user, const QString& password) {
+        console.prompts.queueDialog([=](QDialog& dialog) {
+            auto& login = static_cast<suite::LoginDialog&>(dialog);
+            login.userName()->setText(user);
+            login.password()->setText(password);
+            QTest::mouseClick(login.okButton(), Qt::LeftButton);
+            return login.result();
+        });
+    }
+
+    // The running console as the owner sees it.
+    void expectRunningConsole() {
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
+        EXPECT_TRUE(console.ctx.loggedIn);
+        EXPECT_EQ(frame->windowTitle(), QStringLiteral("QuorvelZRKNimbra老板报表 - [主界面]"));
+        EXPECT_EQ(frame->statusString(), QStringLiteral("就绪"));
+        EXPECT_FALSE(frame->panels().text(StatusPanels::kCompany).isEmpty());
+        EXPECT_EQ(frame->panels().text(StatusPanels::kAccountSet), QStringLiteral("华岳商贸（演示账套）"));
+        const QDate today = QDate::currentDate();
+        const QString period = QStringLiteral("%1年第%2期").arg(today.year()).arg(today.month());
+        EXPECT_EQ(frame->periodString(), period);
+        EXPECT_EQ(frame->panels().text(StatusPanels::kUser), QStringLiteral("boss"));
+        CacheWrapper cache(console.ctx);
+        EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("xs")),
+                  Variant(QStringLiteral("销售管理：") + period));
+        EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("gl")),
+                  Variant(QStringLiteral("账务处理：") + period));
+        // The console tables are in the account set now.
+        const auto tables = console.ctx.companyConnection->execute(
+            QStringLiteral("Select count(*) As n From t_Boss_ElementPosition"));
+        EXPECT_GT(tables->value(0).toInt32(), 0);
+    }
+
+    test::TestConsole console;
+    std::unique_ptr<MainFrame> frame;
+};
+
+TEST_F(ConsoleStart, FromTheCommandLineSession) {
+    EXPECT_EQ(startFromCommandLine(console.ctx, QLatin1Char('"') + launchLine() + QLatin1Char('"')),
+              CommandLineStart::Running);
+    expectRunningConsole();
+    EXPECT_EQ(getSessionProperty(console.ctx, QStringLiteral("UsedInBossRpt")), Variant(std::int16_t{1}));
+    EXPECT_EQ(console.ctx.currentAcctID, 1);
+    EXPECT_TRUE(console.prompts.dialogTitles().empty()); // no login dialog
+}
+
+TEST_F(ConsoleStart, TheLoginInfoGoesToTheServerCache) {
+    const QString info = base64(
+        QStringLiteral("Login_AcctID=1;Login_Server_Name=APP1;Login_User_Name=boss;Login_User_Pwd=x;"));
+    EXPECT_EQ(startFromCommandLine(console.ctx,
+                                   launchLine() + QStringLiteral("LoginInfo=") + info + QLatin1Char(';')),
+              CommandLineStart::Running);
+    EXPECT_EQ(getSessionAcctID(console.ctx), QStringLiteral("1"));
+    EXPECT_EQ(getCachedValue(console.ctx, QStringLiteral("Login_Server_Name"), QStringLiteral("{System}")),
+              Variant(QStringLiteral("APP1")));
+}
+
+TEST_F(ConsoleStart, FromTheLoginDialog) {
+    EXPECT_EQ(startFromCommandLine(console.ctx, QString()), CommandLineStart::NoSession);
+    answerLogin(QStringLiteral("boss"), QStringLiteral("boss123"));
+    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
+    expectRunningConsole();
+    ASSERT_EQ(console.prompts.dialogTitles().size(), 1u);
+}
+
+TEST_F(ConsoleStart, FromAnotherProgramsLoginDictionary) {
+    const auto login =
+        std::make_shared<Dictionary>(Dictionary{{QStringLiteral("AcctID"), 1},
+                                                {QStringLiteral("Username"), QStringLiteral("boss")},
+                                                {QStringLiteral("Password"), QStringLiteral("boss123")}});
+    EXPECT_EQ(startConsole(console.ctx, login), StartOutcome::Running);
+    expectRunningConsole();
+    EXPECT_TRUE(console.prompts.dialogTitles().empty());
+}
+
+TEST_F(ConsoleStart, AnExternalLaunchLogsOnWithoutTheDialog) {
+    console.ctx.commandLine = QStringLiteral("VYTParams=") +
+                              base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                              QStringLiteral(";AlgID=1");
+    EXPECT_EQ(startFromCommandLine(console.ctx, console.ctx.commandLine), CommandLineStart::NoSession);
+    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
+    expectRunningConsole();
+    EXPECT_TRUE(console.ctx.externalLaunch);
+    EXPECT_TRUE(console.prompts.dialogTitles().empty());
+}
+
+TEST_F(ConsoleStart, TheExitQuestionAndTheRefusalWhileTheBoardLoads) {
+    console.ctx.boardBuilt = false;
+    ASSERT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Running);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
+    console.prompts.queueAnswer(MessageAnswer::No);
+    EXPECT_FALSE(frame->close());
+    console.prompts.queueAnswer(MessageAnswer::Yes);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(console.ctx.companyConnection, nullptr); // the unload closed the company connection
+}
+
+// Every refused start shows why and opens no window.
+struct BadStart {
+    const char* name;
+    std::function<QString(const QString& goodLine)> line;
+    const char* message; // a part of what the owner is told
+};
+
+class RefusedStart : public ConsoleStart, public ::testing::WithParamInterface<BadStart> {};
+
+TEST_P(RefusedStart, ShowsItsMessageAndOpensNoWindow) {
+    const BadStart& bad = GetParam();
+    EXPECT_EQ(startFromCommandLine(console.ctx, bad.line(launchLine())), CommandLineStart::Ended);
+    EXPECT_EQ(frame, nullptr);
+    EXPECT_FALSE(console.ctx.loggedIn);
+    ASSERT_FALSE(console.prompts.messages().empty());
+    EXPECT_TRUE(console.prompts.messages().back().text.contains(QString::fromUtf8(bad.message)))
+        << console.prompts.messages().back().text.toStdString();
+}
+
+QString withProps(const QString& props) {
+    return QStringLiteral("PropsString=") + base64(props) + QLatin1Char(';');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, RefusedStart,
+    ::testing::Values(
+        BadStart{"NoConnectString",
+                 [](const QString&) { return withProps(QStringLiteral("UserName=boss;AcctID=1;")); }, ""},
+        BadStart{"NotBase64", [](const QString&) { return QStringLiteral("PropsString=%%%not-base64%%%;"); },
+                 "Base64"},
+        BadStart{"MissingAccountSetFile",
+                 [](const QString&) {
+                     return withProps(QStringLiteral(
+                         "UserName=boss;ConnectString={Provider=SQLite;Data Source=/nonexistent/x.zrkdb};"));
+                 },
+                 ""},
+        BadStart{"UnreachableSqlServer",
+                 [](const QString&) {
+                     return withProps(QStringLiteral(
+                         "UserName=boss;ConnectString={Provider=SQLOLEDB.1;Data Source=127.0.0.1,1;"
+                         "Initial Catalog=x;User ID=sa;Password=p};"));
+                 },
+                 ""}),
+    [](const ::testing::TestParamInfo<BadStart>& info) { return std::string(info.param.name); });
+
+TEST_F(ConsoleStart, ThreeWrongPasswordsEndTheStart) {
+    console.prompts.queueDialog([](QDialog& dialog) {
+        auto& login = static_cast<suite::LoginDialog&>(dialog);
+        login.userName()->setText(QStringLiteral("boss"));
+        for (int i = 0; i < 3; ++i) {
+            login.password()->setText(QStringLiteral("wrong"));
+            QTest::mouseClick(login.okButton(), Qt::LeftButton);
+        }
+        return login.result();
+    });
+    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Ended);
+    EXPECT_EQ(frame, nullptr);
+    EXPECT_EQ(console.prompts.messages().back().text, QStringLiteral("密码连续输入错误3次，登录已取消。"));
+}
+
+TEST_F(ConsoleStart, AWrongPasswordInTheDictionaryEndsTheStart) {
+    const auto login =
+        std::make_shared<Dictionary>(Dictionary{{QStringLiteral("AcctID"), 1},
+                                                {QStringLiteral("Username"), QStringLiteral("boss")},
+                                                {QStringLiteral("Password"), QStringLiteral("x")}});
+    EXPECT_EQ(startConsole(console.ctx, login), StartOutcome::Ended);
+    EXPECT_EQ(frame, nullptr);
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].title, QStringLiteral("ZRK老板报表主控台"));
+}
+
+TEST_F(ConsoleStart, LaunchParametersThatDoNotDecryptFallBackToTheDialog) {
+    console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
+                           QStringLiteral("k1"));
+    suite::ParamDecoder decoder(console.settings);
+    const QString sealed = decoder.encipher(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;"), 2);
+    console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
+                           QStringLiteral("k2"));
+    console.ctx.commandLine = QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2");
+    answerLogin(QStringLiteral("boss"), QStringLiteral("boss123"));
+    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
+    EXPECT_FALSE(console.ctx.externalLaunch);
+    EXPECT_EQ(console.prompts.dialogTitles().size(), 1u);
+    EXPECT_FALSE(console.prompts.messages().empty());
+}
+
+TEST_F(ConsoleStart, AFailedReloginKeepsThePreviousSession) {
+    ASSERT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Running);
+    const QString before = getSessionPropsString(console.ctx);
+    EXPECT_EQ(loginConsole(console.ctx, true, true), 0); // the dialog is cancelled
+    EXPECT_EQ(getSessionPropsString(console.ctx), before);
+    EXPECT_EQ(loginConsole(console.ctx, true, false), -1); // logged in already
+    EXPECT_EQ(loginConsole(console.ctx, false, true), 0);
+}
+
+} // namespace
+} // namespace zrk
