@@ -102,6 +102,10 @@ int main(int argc, char* argv[]) {
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // Without a session runtime folder (a service, a container) the toolkit complains on every
+    // start; give it the console's private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", zrk::runtimeFolder().toLocal8Bit());
     QApplication app(argc, argv);
     const zrk::SettingsStore settings = zrk::settingsForProcess();
     const bool headless =
@@ -167,7 +171,10 @@ int main(int argc, char* argv[]) {
         int code = 0;
         auto report = [&] {
             code = reportScreenshot(*frame, options.screenshot, sinceStart.elapsed());
-            app.quit();
+            // The picture is all that was asked for: close without the exit question (closing
+            // the frame ends the application).
+            frame->setAskOnExit(false);
+            frame->close();
         };
         if (ctx.boardBuilt)
             QTimer::singleShot(0, &app, report);

@@ -33,6 +33,8 @@ public:
 
     // Caption, texts, status bar, command index, tool-bar flag, then the board.
     void load();
+    // Whether closing asks the owner first (set by load).
+    void setAskOnExit(bool ask) { askOnExit_ = ask; }
 
     // Status bar.
     void setStatusBar();
