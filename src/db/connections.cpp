@@ -1,12 +1,17 @@
 #include "db/connections.h"
 
 #include "db/console_schema.h"
+#include "platform/db/connection_string.h"
 #include "startup/console_context.h"
 #include "startup/property_string.h"
 #include "startup/session_properties.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace zrk {
 
@@ -86,6 +91,37 @@ QString getAppDir() {
         dir =
             QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
     return withTrailingSeparator(dir);
+}
+
+void checkCompanyDatabaseWritable(const db::Connection& company) {
+    if (company.engineKind() != db::EngineKind::Sqlite)
+        return;
+    const QString file = db::resolveConnectionString(company.connectionString(), QString()).file;
+    if (file.isEmpty() || file == QLatin1String(":memory:"))
+        return;
+    // A second, short-lived handle asks for the write lock and gives it back at once.
+    const QString name = QStringLiteral("zrk-write-check-%1").arg(reinterpret_cast<quintptr>(&company));
+    QString refusal;
+    {
+        QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        probe.setDatabaseName(file);
+        probe.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!probe.open()) {
+            refusal = probe.lastError().text();
+        } else {
+            QSqlQuery query(probe);
+            if (query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                query.exec(QStringLiteral("ROLLBACK"));
+            else
+                refusal = query.lastError().databaseText();
+        }
+        probe.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!refusal.isEmpty())
+        throw Error(
+            errnum::InvalidProcedureCall, QStringLiteral("zrkboss"),
+            QStringLiteral("账套数据库无法写入：%1（%2）").arg(QDir::toNativeSeparators(file), refusal));
 }
 
 } // namespace zrk

@@ -31,6 +31,11 @@ db::ConnectionPtr openLocalConnection(ConsoleContext& ctx);
 // The same for a given file.
 db::ConnectionPtr openSeedFile(const QString& file);
 
+// An account set on the embedded engine must take writes: a read-only file, or one that another
+// program holds locked for longer than a few seconds, raises an error naming the file (instead of
+// surfacing later as a failed table preparation that names nothing). Other engines pass.
+void checkCompanyDatabaseWritable(const db::Connection& company);
+
 // Closes the connection when it is open, then lets it go; none and a closed one are accepted.
 void closeConnection(db::ConnectionPtr& connection);
 

@@ -91,6 +91,7 @@ void preloadComponents(ConsoleContext& ctx) {
 
 bool initConsoleEnvironment(ConsoleContext& ctx) {
     openCompanyConnection(ctx);
+    checkCompanyDatabaseWritable(*ctx.companyConnection);
     db::ConnectionPtr local = openLocalConnection(ctx);
     bool ready = false;
     try {

@@ -10,6 +10,8 @@
 #include "support/demo_account_set.h"
 
 #include <QDate>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -186,6 +188,25 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  ""}),
     [](const ::testing::TestParamInfo<BadStart>& info) { return std::string(info.param.name); });
+
+TEST_F(ConsoleStart, AnAccountSetAnotherProgramHoldsLockedIsNamedAndNothingHangs) {
+    const QString file = test::DemoInstallation::databaseFile();
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(file);
+        ASSERT_TRUE(holder.open());
+        QSqlQuery lock(holder);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE"))); // readers may read, nobody may write
+        EXPECT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Ended);
+        lock.exec(QStringLiteral("ROLLBACK"));
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    EXPECT_EQ(frame, nullptr);
+    ASSERT_FALSE(console.prompts.messages().empty());
+    EXPECT_TRUE(console.prompts.messages().back().text.contains(file))
+        << console.prompts.messages().back().text.toStdString();
+}
 
 TEST_F(ConsoleStart, ThreeWrongPasswordsEndTheStart) {
     console.prompts.queueDialog([](QDialog& dialog) {
