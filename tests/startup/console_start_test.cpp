@@ -134,11 +134,18 @@ TEST_F(ConsoleStart, AnExternalLaunchLogsOnWithoutTheDialog) {
 }
 
 TEST_F(ConsoleStart, TheExitQuestionAndTheRefusalWhileTheBoardLoads) {
-    console.ctx.boardBuilt = false;
     ASSERT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Running);
     ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
+    // While the board is (re)built, a close request is refused without a question.
+    console.ctx.boardBuilt = false;
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(console.prompts.messages().empty());
+    console.ctx.boardBuilt = true;
     console.prompts.queueAnswer(MessageAnswer::No);
     EXPECT_FALSE(frame->close());
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text, QStringLiteral("是否确认退出QuorvelZRKNimbra老板报表？"));
+    EXPECT_TRUE(frame->isVisible());
     console.prompts.queueAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(console.ctx.companyConnection, nullptr); // the unload closed the company connection
