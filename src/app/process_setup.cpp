@@ -52,14 +52,7 @@ QString runtimeFolder() {
 MessageAnswer HeadlessPromptService::messageBox(const QString& text, const QString& title, MessageIcon,
                                                 MessageButtons buttons) {
     QTextStream(stderr) << title << ": " << text << '\n';
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    default:
-        return MessageAnswer::Cancel;
-    }
+    return safeAnswer(buttons);
 }
 
 int HeadlessPromptService::execDialog(QDialog& dialog) {

@@ -37,6 +37,8 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+} // namespace
+
 MessageAnswer safeAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -49,8 +51,6 @@ MessageAnswer safeAnswer(MessageButtons buttons) {
     }
     return MessageAnswer::Cancel;
 }
-
-} // namespace
 
 MessageAnswer QtPromptService::messageBox(const QString& text, const QString& title, MessageIcon icon,
                                           MessageButtons buttons) {
