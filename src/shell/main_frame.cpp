@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMdiSubWindow>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -215,6 +216,9 @@ void MainFrame::refreshEnvironment() {
 }
 
 void MainFrame::closeChildren() {
+    // The area reports activations while its windows go; nothing here is to react to them.
+    const QSignalBlocker quiet(mdi_);
+    boardFrame_.clear();
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         if (auto* board = qobject_cast<BoardSubWindow*>(window))
             board->allowClose();
