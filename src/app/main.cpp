@@ -107,6 +107,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", zrk::runtimeFolder().toLocal8Bit());
     QApplication app(argc, argv);
+    // The console ends when its frame unloads, not when the login dialog, the last window open
+    // before the frame, closes.
+    app.setQuitOnLastWindowClosed(false);
     const zrk::SettingsStore settings = zrk::settingsForProcess();
     const bool headless =
         !options.screenshot.isEmpty() || QGuiApplication::platformName() == QLatin1String("offscreen");
