@@ -147,6 +147,34 @@ void bindValue(sqlite3_stmt* st, int index, const Variant& v, FieldKind kind) {
     throw Error(errnum::TypeMismatch, kSource, QStringLiteral("Type mismatch"));
 }
 
+// The declarations the translator reads: a table's columns, temporary tables first, as SQLite
+// resolves a name.
+class TableReader : public tsql::SchemaReader {
+public:
+    explicit TableReader(sqlite3* db) : db_(db) {}
+
+    tsql::TableColumns columns(const QString& table) override {
+        tsql::TableColumns out;
+        Statement st(db_, QStringLiteral("SELECT name, type FROM pragma_table_info(?)"));
+        const QByteArray name = table.toUtf8();
+        sqlite3_bind_text(st.get(), 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+        int rc;
+        while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+            auto text = [&](int i) {
+                const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), i));
+                return QString::fromUtf8(p ? p : "", sqlite3_column_bytes(st.get(), i));
+            };
+            out.emplace_back(text(0), text(1));
+        }
+        if (rc != SQLITE_DONE)
+            Statement::fail(db_);
+        return out;
+    }
+
+private:
+    sqlite3* db_;
+};
+
 QString quoted(const QString& name) {
     QString escaped = name;
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -280,11 +308,23 @@ private:
             Statement::fail(db_);
     }
 
+    // A cached translation holds while the tables it read keep their columns: a table dropped and
+    // created again with other types is translated anew.
     std::shared_ptr<const tsql::Program> translate(const QString& batch) {
+        TableReader reader(db_);
         auto it = cache_.find(batch);
-        if (it != cache_.end())
-            return it.value();
-        auto program = std::make_shared<const tsql::Program>(tsql::translateBatch(batch));
+        if (it != cache_.end()) {
+            bool holds = true;
+            for (const tsql::TableRead& read : it.value()->tablesRead)
+                if (reader.columns(read.table) != read.columns) {
+                    holds = false;
+                    break;
+                }
+            if (holds)
+                return it.value();
+            cache_.erase(it);
+        }
+        auto program = std::make_shared<const tsql::Program>(tsql::translateBatch(batch, &reader));
         if (cache_.size() >= kTranslationCacheSize)
             cache_.clear();
         cache_.insert(batch, program);

@@ -1,7 +1,9 @@
 #include "platform/db/tsql_dialect.h"
 
 #include "platform/db/db_errors.h"
+#include "platform/db/row_store.h"
 
+#include <QDateTime>
 #include <QSet>
 
 namespace zrk::db::tsql {
@@ -265,20 +267,314 @@ TypeInfo mapType(const QString& name, const QStringList& args) {
     unsupported(QStringLiteral("data type '%1'").arg(name));
 }
 
+// What the translator knows of a value's type, enough to choose the division and the date
+// comparison SQL Server would make.
+enum class ValueType { Int, Real, Text, DateTime, DateOnly, Unknown };
+
+bool isDateType(ValueType v) {
+    return v == ValueType::DateTime || v == ValueType::DateOnly;
+}
+
+// The type of an expression mixing two types, by SQL Server's precedence: dates over numbers,
+// decimals over integers, numbers over texts.
+ValueType combine(ValueType a, ValueType b) {
+    if (a == b)
+        return a;
+    if (a == ValueType::Unknown || b == ValueType::Unknown)
+        return ValueType::Unknown;
+    if (isDateType(a) || isDateType(b))
+        return isDateType(a) ? a : b;
+    if (a == ValueType::Real || b == ValueType::Real)
+        return ValueType::Real;
+    return ValueType::Int; // Int with Text
+}
+
+ValueType typeFromDeclared(const QString& declared) {
+    const QString d = declared.trimmed().toUpper();
+    if (d.startsWith(QLatin1String("DATETIME")) || d.startsWith(QLatin1String("SMALLDATETIME")) ||
+        d.startsWith(QLatin1String("TIMESTAMP")))
+        return ValueType::DateTime;
+    if (d == QLatin1String("DATE") || d.startsWith(QLatin1String("DATE ")))
+        return ValueType::DateOnly;
+    switch (kindFromDeclaredType(declared)) {
+    case FieldKind::Boolean:
+    case FieldKind::Int16:
+    case FieldKind::Int32:
+    case FieldKind::Int64:
+        return ValueType::Int;
+    case FieldKind::Double:
+        return ValueType::Real;
+    case FieldKind::Text:
+        return ValueType::Text;
+    default:
+        return ValueType::Unknown;
+    }
+}
+
+// The type a CONVERT or CAST gives, from the T-SQL type name.
+ValueType typeFromTsqlName(const QString& name) {
+    const QString n = name.toLower();
+    if (n == QLatin1String("date"))
+        return ValueType::DateOnly;
+    if (n == QLatin1String("datetime") || n == QLatin1String("smalldatetime") ||
+        n == QLatin1String("datetime2"))
+        return ValueType::DateTime;
+    if (n == QLatin1String("int") || n == QLatin1String("bigint") || n == QLatin1String("smallint") ||
+        n == QLatin1String("tinyint") || n == QLatin1String("bit"))
+        return ValueType::Int;
+    if (n == QLatin1String("decimal") || n == QLatin1String("numeric") || n == QLatin1String("money") ||
+        n == QLatin1String("smallmoney") || n == QLatin1String("float") || n == QLatin1String("real"))
+        return ValueType::Real;
+    if (n.contains(QLatin1String("char")) || n.contains(QLatin1String("text")))
+        return ValueType::Text;
+    return ValueType::Unknown;
+}
+
+// Words that end a table source rather than name its alias, or start a clause.
+bool isClauseWord(const Token& k) {
+    static const QSet<QString> words = {
+        QStringLiteral("WHERE"),  QStringLiteral("INNER"),     QStringLiteral("LEFT"),
+        QStringLiteral("RIGHT"),  QStringLiteral("FULL"),      QStringLiteral("CROSS"),
+        QStringLiteral("JOIN"),   QStringLiteral("ON"),        QStringLiteral("GROUP"),
+        QStringLiteral("ORDER"),  QStringLiteral("HAVING"),    QStringLiteral("UNION"),
+        QStringLiteral("WITH"),   QStringLiteral("SET"),       QStringLiteral("OUTER"),
+        QStringLiteral("SELECT"), QStringLiteral("INTO"),      QStringLiteral("VALUES"),
+        QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"), QStringLiteral("FROM"),
+        QStringLiteral("AND"),    QStringLiteral("OR"),        QStringLiteral("NOT"),
+        QStringLiteral("WHEN"),   QStringLiteral("THEN"),      QStringLiteral("ELSE"),
+        QStringLiteral("END"),    QStringLiteral("OPTION"),    QStringLiteral("DEFAULT"),
+        QStringLiteral("IN"),     QStringLiteral("EXISTS"),    QStringLiteral("AS"),
+        QStringLiteral("BY"),     QStringLiteral("CASE"),      QStringLiteral("BETWEEN"),
+        QStringLiteral("LIKE"),   QStringLiteral("IS"),        QStringLiteral("DISTINCT"),
+        QStringLiteral("TOP"),    QStringLiteral("RETURN"),    QStringLiteral("ALL"),
+        QStringLiteral("IF"),     QStringLiteral("WHILE"),     QStringLiteral("PRIMARY")};
+    return k.kind == Token::Kind::Word && words.contains(k.text.toUpper());
+}
+
+bool isArithmetic(const Token& k) {
+    return k.isSymbol("+") || k.isSymbol("-") || k.isSymbol("*") || k.isSymbol("/") || k.isSymbol("%") ||
+           k.isSymbol("||") || k.isSymbol("&") || k.isSymbol("|") || k.isSymbol("^") || k.isSymbol("~") ||
+           k.isSymbol(".");
+}
+
+// Where the operand starting at k ends: a literal, a (dotted) name, a function call, a
+// parenthesised expression or a CASE ... END. -1 for anything else.
+int primaryEnd(const Tokens& t, int k, int e) {
+    if (k >= e)
+        return -1;
+    if (t[k].isSymbol("(")) {
+        const int c = closeParen(t, k, e);
+        return c < 0 ? -1 : c + 1;
+    }
+    if (t[k].kind == Token::Kind::Number || t[k].kind == Token::Kind::String)
+        return k + 1;
+    if (t[k].isWord("CASE")) {
+        int depth = 0;
+        for (int i = k; i < e; ++i) {
+            if (t[i].isWord("CASE"))
+                ++depth;
+            else if (t[i].isWord("END") && --depth == 0)
+                return i + 1;
+        }
+        return -1;
+    }
+    if (!t[k].isName())
+        return -1;
+    ++k;
+    while (k + 1 < e && t[k].isSymbol(".") && t[k + 1].isName())
+        k += 2;
+    if (k < e && t[k].isSymbol("(")) {
+        const int c = closeParen(t, k, e);
+        return c < 0 ? -1 : c + 1;
+    }
+    return k;
+}
+
+// Where the operand ending just before end starts, within [b, end); -1 when it is not one
+// primaryEnd would read.
+int primaryStart(const Tokens& t, int b, int end) {
+    int k = end - 1;
+    if (k < b)
+        return -1;
+    if (t[k].isSymbol(")")) {
+        int depth = 0;
+        for (; k >= b; --k) {
+            if (t[k].isSymbol(")"))
+                ++depth;
+            else if (t[k].isSymbol("(") && --depth == 0)
+                break;
+        }
+        if (k < b)
+            return -1;
+        if (k - 1 >= b && t[k - 1].isName() && !isClauseWord(t[k - 1])) {
+            --k;
+            while (k - 2 >= b && t[k - 1].isSymbol(".") && t[k - 2].isName())
+                k -= 2;
+        }
+        return k;
+    }
+    if (t[k].isWord("END")) {
+        int depth = 0;
+        for (; k >= b; --k) {
+            if (t[k].isWord("END"))
+                ++depth;
+            else if (t[k].isWord("CASE") && --depth == 0)
+                return k;
+        }
+        return -1;
+    }
+    if (t[k].kind == Token::Kind::Number || t[k].kind == Token::Kind::String)
+        return k;
+    if (!t[k].isName() || isClauseWord(t[k]))
+        return -1;
+    while (k - 2 >= b && t[k - 1].isSymbol(".") && t[k - 2].isName())
+        k -= 2;
+    return k;
+}
+
+// A date literal: the text, and the moment it means in one of the forms the console writes
+// (yyyy-M-d, yyyy/M/d, yyyy.M.d or yyyyMMdd, then H:mm[:ss[.fff]] after a blank or a 'T').
+struct DateLiteral {
+    QString text;
+    QDateTime moment;      // invalid when the text is not such a date
+    bool dateLike = false; // the text starts as a date, or was converted to one explicitly
+    bool outOfRange = false;
+};
+
+void parseDateLiteral(DateLiteral& literal) {
+    const QString s = literal.text.trimmed();
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    auto number = [&](int minDigits, int maxDigits, int& out) {
+        int count = 0;
+        out = 0;
+        while (i < n && count < maxDigits && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
+            out = out * 10 + (s[i].unicode() - '0');
+            ++i;
+            ++count;
+        }
+        return count >= minDigits;
+    };
+    int digits = 0;
+    while (digits < n && s[digits] >= QLatin1Char('0') && s[digits] <= QLatin1Char('9'))
+        ++digits;
+    int y = 0, mo = 0, d = 0;
+    if (digits == 8) {
+        literal.dateLike = true;
+        number(4, 4, y);
+        number(2, 2, mo);
+        number(2, 2, d);
+    } else if (digits == 4 && n > 4 &&
+               (s[4] == QLatin1Char('-') || s[4] == QLatin1Char('/') || s[4] == QLatin1Char('.'))) {
+        literal.dateLike = true;
+        const QChar separator = s[4];
+        number(4, 4, y);
+        ++i;
+        if (!number(1, 2, mo) || i >= n || s[i] != separator)
+            return;
+        ++i;
+        if (!number(1, 2, d))
+            return;
+    } else {
+        return;
+    }
+    int h = 0, mi = 0, sec = 0, ms = 0;
+    if (i < n) {
+        if (s[i] != QLatin1Char(' ') && s[i] != QLatin1Char('T'))
+            return;
+        while (i < n && (s[i] == QLatin1Char(' ') || s[i] == QLatin1Char('T')))
+            ++i;
+        if (!number(1, 2, h) || i >= n || s[i] != QLatin1Char(':'))
+            return;
+        ++i;
+        if (!number(2, 2, mi))
+            return;
+        if (i < n && s[i] == QLatin1Char(':')) {
+            ++i;
+            if (!number(2, 2, sec))
+                return;
+            if (i < n && s[i] == QLatin1Char('.')) {
+                ++i;
+                const qsizetype start = i;
+                if (!number(1, 3, ms))
+                    return;
+                for (qsizetype k = i - start; k < 3; ++k)
+                    ms *= 10;
+            }
+        }
+        if (i < n)
+            return;
+    }
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec, ms);
+    if (!date.isValid() || !time.isValid()) {
+        literal.outOfRange = true;
+        return;
+    }
+    literal.moment = QDateTime(date, time);
+}
+
+// The moment of a literal compared with a date; a text SQL Server would refuse, or one in a
+// form not read here, raises an Error naming it.
+QDateTime requireDate(const DateLiteral& literal) {
+    if (literal.outOfRange)
+        throw Error(dberr::CommandFailed, kSource,
+                    QStringLiteral("The conversion of a varchar data type to a datetime data type resulted "
+                                   "in an out-of-range value: '%1'.")
+                        .arg(literal.text));
+    if (!literal.moment.isValid())
+        unsupported(QStringLiteral("the date '%1' in a comparison with a date").arg(literal.text));
+    return literal.moment;
+}
+
+// The texts a stored date is compared with. A date is kept as "yyyy-MM-dd HH:mm:ss[.zzz]", or
+// as "yyyy-MM-dd" alone when a statement wrote a date without a time. low is the smallest text
+// among the ones meaning the moment, high the largest; every text between means the moment.
+struct DateKeys {
+    QString low;
+    QString high;
+};
+
+DateKeys dateKeys(QDateTime moment, bool dateOnly) {
+    if (dateOnly)
+        moment.setTime(QTime(0, 0));
+    const QString full = storedDateText(moment);
+    DateKeys keys;
+    keys.low = moment.time() == QTime(0, 0) ? moment.date().toString(QStringLiteral("yyyy-MM-dd")) : full;
+    keys.high = moment.time().msec() != 0 ? full : full + QStringLiteral(".000");
+    return keys;
+}
+
+struct TableSource {
+    QString table; // empty for a derived table
+    QString alias;
+};
+
 class Translator {
 public:
-    explicit Translator(Program& program) : program_(program) {}
+    Translator(Program& program, SchemaReader* schema) : program_(program), schema_(schema) {}
 
     QString expr(const Tokens& t, int b, int e, int nest);
     std::vector<Step> statement(const Tokens& t, const Unit& u);
+    // Reads the tables a statement names, for the types of the columns it uses.
+    void enterStatement(const Tokens& t, int b, int e);
 
 private:
+    const TableColumns* tableColumns(const QString& table);
+    ValueType columnType(const QString& qualifier, const QString& column);
+    ValueType operandType(const Tokens& t, int b, int e);
+    ValueType expressionType(const Tokens& t, int b, int e);
+    ValueType caseType(const Tokens& t, int b, int e);
+    ValueType functionType(const Tokens& t, int name, int open, int close);
+    bool integerDivision(const Tokens& t, int b, int slash, int e);
+    std::optional<DateLiteral> dateLiteral(const Tokens& t, int b, int e);
+    int dateComparison(const Tokens& t, int b, int e, int i, int nest, Writer& out);
     QString function(const Tokens& t, int i, int close, int e, int nest, bool& isDate);
     QString convertTo(const Tokens& t, Range type, const QString& value, const QString& style, int nest);
     int operandEnd(const Tokens& t, int k, int e) const;
     QString name(const Tokens& t, int b, int e, bool* temp = nullptr) const;
     QString assignments(const Tokens& t, int b, int e);
-    QString columnDefinition(const Tokens& t, Range r, bool* identity);
+    QString columnDefinition(const Tokens& t, Range r, bool* identity, TableColumns* declared = nullptr);
     Step sql(const QString& text) const {
         Step s;
         s.kind = Step::Kind::Sql;
@@ -290,6 +586,9 @@ private:
     std::vector<Step> update(const Tokens& t, const Unit& u);
 
     Program& program_;
+    SchemaReader* schema_;
+    std::vector<TableSource> sources_;
+    QHash<QString, TableColumns> tables_; // by lower-case name: created by the batch, or read
 };
 
 QString Translator::name(const Tokens& t, int b, int e, bool* temp) const {
@@ -306,6 +605,374 @@ QString Translator::name(const Tokens& t, int b, int e, bool* temp) const {
     if (temp)
         *temp = last.startsWith(QLatin1Char('#'));
     return last;
+}
+
+void Translator::enterStatement(const Tokens& t, int b, int e) {
+    sources_.clear();
+    auto source = [&](int k) {
+        if (k >= e)
+            return e;
+        TableSource s;
+        if (t[k].isSymbol("(")) {
+            const int c = closeParen(t, k, e);
+            if (c < 0)
+                return e;
+            k = c + 1;
+        } else if (t[k].isName() && !isClauseWord(t[k])) {
+            int nameEnd = k + 1;
+            while (nameEnd + 1 < e && t[nameEnd].isSymbol(".") && t[nameEnd + 1].isName())
+                nameEnd += 2;
+            s.table = t[nameEnd - 1].text;
+            k = nameEnd;
+        } else {
+            return k;
+        }
+        if (k + 2 < e && t[k].isSymbol("(") && t[k + 2].isSymbol(")") &&
+            (t[k + 1].isWord("NOLOCK") || t[k + 1].isWord("READPAST")))
+            k += 3;
+        if (k < e && t[k].isWord("AS"))
+            ++k;
+        if (k < e && t[k].isName() && !isClauseWord(t[k]))
+            s.alias = t[k++].text;
+        sources_.push_back(s);
+        return k;
+    };
+    for (int i = b; i < e; ++i) {
+        if (t[i].isWord("FROM")) {
+            int k = source(i + 1);
+            while (k < e && t[k].isSymbol(","))
+                k = source(k + 1);
+        } else if (t[i].isWord("JOIN") || t[i].isWord("INTO") || (i == b && t[i].isWord("UPDATE"))) {
+            source(i + 1);
+        }
+    }
+}
+
+const TableColumns* Translator::tableColumns(const QString& table) {
+    const QString key = table.toLower();
+    auto it = tables_.constFind(key);
+    if (it == tables_.constEnd()) {
+        if (!schema_)
+            return nullptr;
+        TableColumns columns = schema_->columns(table);
+        program_.tablesRead.push_back({table, columns});
+        it = tables_.insert(key, std::move(columns));
+    }
+    return it->empty() ? nullptr : &*it;
+}
+
+ValueType Translator::columnType(const QString& qualifier, const QString& column) {
+    std::vector<const TableSource*> matches;
+    if (!qualifier.isEmpty()) {
+        for (const TableSource& s : sources_)
+            if (s.alias.compare(qualifier, Qt::CaseInsensitive) == 0)
+                matches.push_back(&s);
+        if (matches.empty())
+            for (const TableSource& s : sources_)
+                if (s.alias.isEmpty() && s.table.compare(qualifier, Qt::CaseInsensitive) == 0)
+                    matches.push_back(&s);
+    } else {
+        for (const TableSource& s : sources_)
+            matches.push_back(&s);
+    }
+    bool found = false;
+    ValueType type = ValueType::Unknown;
+    for (const TableSource* s : matches) {
+        const TableColumns* columns = s->table.isEmpty() ? nullptr : tableColumns(s->table);
+        if (!columns)
+            return ValueType::Unknown; // a derived or unknown table may hold the column
+        for (const auto& [name, declared] : *columns) {
+            if (name.compare(column, Qt::CaseInsensitive) != 0)
+                continue;
+            const ValueType v = typeFromDeclared(declared);
+            if (found && v != type)
+                return ValueType::Unknown;
+            type = v;
+            found = true;
+        }
+    }
+    return type;
+}
+
+ValueType Translator::caseType(const Tokens& t, int b, int e) {
+    // CASE ... THEN x ... [ELSE y] END: the results at this CASE's own level.
+    ValueType type = ValueType::Unknown;
+    bool any = false;
+    int depth = 0;
+    int start = -1;
+    auto result = [&](int end) {
+        if (start < 0)
+            return;
+        const ValueType v = expressionType(t, start, end);
+        type = any ? combine(type, v) : v;
+        any = true;
+        start = -1;
+    };
+    for (int i = b + 1; i < e - 1; ++i) {
+        if (t[i].isSymbol("(") || t[i].isWord("CASE")) {
+            ++depth;
+        } else if (t[i].isSymbol(")") || t[i].isWord("END")) {
+            --depth;
+        } else if (depth == 0 && (t[i].isWord("WHEN") || t[i].isWord("ELSE") || t[i].isWord("THEN"))) {
+            result(i);
+            if (!t[i].isWord("WHEN"))
+                start = i + 1;
+        }
+    }
+    result(e - 1);
+    return any ? type : ValueType::Unknown;
+}
+
+ValueType Translator::functionType(const Tokens& t, int name, int open, int close) {
+    const QString up = t[name].text.toUpper();
+    static const QSet<QString> integers = {
+        QStringLiteral("COUNT"),     QStringLiteral("LEN"),        QStringLiteral("CHARINDEX"),
+        QStringLiteral("DATEDIFF"),  QStringLiteral("DATEPART"),   QStringLiteral("YEAR"),
+        QStringLiteral("MONTH"),     QStringLiteral("DAY"),        QStringLiteral("DATALENGTH"),
+        QStringLiteral("ISDATE"),    QStringLiteral("ISNUMERIC"),  QStringLiteral("ROW_NUMBER"),
+        QStringLiteral("RANK"),      QStringLiteral("DENSE_RANK"), QStringLiteral("ASCII"),
+        QStringLiteral("UNICODE"),   QStringLiteral("PATINDEX"),   QStringLiteral("OBJECT_ID"),
+        QStringLiteral("COUNT_BIG"), QStringLiteral("SIGN")};
+    static const QSet<QString> firstArgument = {
+        QStringLiteral("SUM"),   QStringLiteral("MIN"),     QStringLiteral("MAX"),
+        QStringLiteral("AVG"),   QStringLiteral("ABS"),     QStringLiteral("ROUND"),
+        QStringLiteral("FLOOR"), QStringLiteral("CEILING"), QStringLiteral("ISNULL")};
+    if (integers.contains(up))
+        return ValueType::Int;
+    if (up == QLatin1String("GETDATE") || up == QLatin1String("DATEADD") ||
+        up == QLatin1String("CURRENT_TIMESTAMP"))
+        return ValueType::DateTime;
+    const auto args = splitCommas(t, open + 1, close);
+    if (args.empty() || args[0].empty())
+        return ValueType::Unknown;
+    if (up == QLatin1String("CONVERT"))
+        return t[args[0].b].isName() ? typeFromTsqlName(t[args[0].b].text) : ValueType::Unknown;
+    if (up == QLatin1String("CAST")) {
+        const int as = findWordAtDepth0(t, args[0].b, args[0].e, "AS");
+        return as >= 0 && as + 1 < args[0].e && t[as + 1].isName() ? typeFromTsqlName(t[as + 1].text)
+                                                                   : ValueType::Unknown;
+    }
+    if (firstArgument.contains(up)) {
+        int b = args[0].b;
+        if (t[b].isWord("DISTINCT") || t[b].isWord("ALL"))
+            ++b;
+        return expressionType(t, b, args[0].e);
+    }
+    if (up == QLatin1String("COALESCE")) {
+        ValueType type = expressionType(t, args[0].b, args[0].e);
+        for (std::size_t k = 1; k < args.size(); ++k)
+            type = combine(type, expressionType(t, args[k].b, args[k].e));
+        return type;
+    }
+    return ValueType::Unknown;
+}
+
+ValueType Translator::operandType(const Tokens& t, int b, int e) {
+    while (b < e && (t[b].isSymbol("-") || t[b].isSymbol("+")))
+        ++b;
+    if (b >= e)
+        return ValueType::Unknown;
+    const Token& k = t[b];
+    if (e - b == 1) {
+        if (k.kind == Token::Kind::Number) {
+            if (k.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+                return ValueType::Int;
+            return k.text.contains(QLatin1Char('.')) || k.text.contains(QLatin1Char('e'), Qt::CaseInsensitive)
+                       ? ValueType::Real
+                       : ValueType::Int;
+        }
+        if (k.kind == Token::Kind::String)
+            return ValueType::Text;
+        if (k.isWord("NULL"))
+            return ValueType::Int; // takes the other operand's type
+        if (k.isName() && !isClauseWord(k))
+            return columnType(QString(), k.text);
+        return ValueType::Unknown;
+    }
+    if (k.isSymbol("(") && closeParen(t, b, e) == e - 1)
+        return b + 1 < e && t[b + 1].isWord("SELECT") ? ValueType::Unknown : expressionType(t, b + 1, e - 1);
+    if (k.isWord("CASE") && t[e - 1].isWord("END"))
+        return caseType(t, b, e);
+    if (!k.isName())
+        return ValueType::Unknown;
+    int n = b + 1;
+    while (n + 1 < e && t[n].isSymbol(".") && t[n + 1].isName())
+        n += 2;
+    if (n == e)
+        return columnType(t[n - 3].text, t[n - 1].text);
+    if (t[n].isSymbol("(") && closeParen(t, n, e) == e - 1)
+        return functionType(t, n - 1, n, e - 1);
+    return ValueType::Unknown;
+}
+
+ValueType Translator::expressionType(const Tokens& t, int b, int e) {
+    ValueType type = ValueType::Unknown;
+    bool any = false;
+    int k = b;
+    while (k < e) {
+        int start = k;
+        while (start < e && (t[start].isSymbol("-") || t[start].isSymbol("+")))
+            ++start;
+        const int end = primaryEnd(t, start, e);
+        if (end < 0)
+            return ValueType::Unknown;
+        const ValueType v = operandType(t, start, end);
+        type = any ? combine(type, v) : v;
+        any = true;
+        if (end == e)
+            break;
+        if (!(t[end].isSymbol("+") || t[end].isSymbol("-") || t[end].isSymbol("*") || t[end].isSymbol("/") ||
+              t[end].isSymbol("%")))
+            return ValueType::Unknown;
+        k = end + 1;
+    }
+    return any ? type : ValueType::Unknown;
+}
+
+// SQL Server divides integers only when both operands are integers; a decimal, money or float
+// operand, or one whose type is not known, makes the division exact.
+bool Translator::integerDivision(const Tokens& t, int b, int slash, int e) {
+    // The left operand: the products and quotients before the slash, evaluated left to right.
+    ValueType left = ValueType::Int;
+    int end = slash;
+    for (;;) {
+        const int start = primaryStart(t, b, end);
+        if (start < 0)
+            return false;
+        left = combine(left, operandType(t, start, end));
+        int before = start - 1;
+        while (before >= b && (t[before].isSymbol("-") || t[before].isSymbol("+")) &&
+               (before == b || primaryStart(t, b, before) < 0))
+            --before; // a sign, not a sum
+        if (before >= b && (t[before].isSymbol("*") || t[before].isSymbol("/") || t[before].isSymbol("%"))) {
+            end = before;
+            continue;
+        }
+        break;
+    }
+    int start = slash + 1;
+    while (start < e && (t[start].isSymbol("-") || t[start].isSymbol("+")))
+        ++start;
+    const int rightEnd = primaryEnd(t, start, e);
+    if (rightEnd < 0)
+        return false;
+    const ValueType right = operandType(t, start, rightEnd);
+    if (left == ValueType::Text && right == ValueType::Text)
+        return false;
+    return combine(left, right) == ValueType::Int;
+}
+
+std::optional<DateLiteral> Translator::dateLiteral(const Tokens& t, int b, int e) {
+    // 'text', CONVERT(datetime, 'text') or CAST('text' AS datetime)
+    int text = -1;
+    if (e - b == 1 && t[b].kind == Token::Kind::String) {
+        text = b;
+    } else if (e - b == 6 && t[b + 1].isSymbol("(") && t[e - 1].isSymbol(")")) {
+        if (t[b].isWord("CONVERT") && t[b + 2].isName() && isDateType(typeFromTsqlName(t[b + 2].text)) &&
+            t[b + 3].isSymbol(",") && t[b + 4].kind == Token::Kind::String)
+            text = b + 4;
+        else if (t[b].isWord("CAST") && t[b + 2].kind == Token::Kind::String && t[b + 3].isWord("AS") &&
+                 t[b + 4].isName() && isDateType(typeFromTsqlName(t[b + 4].text)))
+            text = b + 2;
+    }
+    if (text < 0)
+        return std::nullopt;
+    DateLiteral literal;
+    literal.text = t[text].text;
+    parseDateLiteral(literal);
+    literal.dateLike = literal.dateLike || text != b;
+    if (!literal.dateLike)
+        return std::nullopt; // a text such as '' or 'x' keeps its text comparison
+    return literal;
+}
+
+// A comparison of a date with a date literal, starting at token i: the literal becomes the
+// texts the stored dates are compared with. Returns the token after the comparison, or -1 when
+// the tokens at i are no such comparison.
+int Translator::dateComparison(const Tokens& t, int b, int e, int i, int nest, Writer& out) {
+    const Token& k = t[i];
+    if (!(k.isName() || k.kind == Token::Kind::String) || (i > b && isArithmetic(t[i - 1])))
+        return -1;
+    const int leftEnd = primaryEnd(t, i, e);
+    if (leftEnd < 0 || leftEnd >= e)
+        return -1;
+    int op = leftEnd;
+    bool negated = false;
+    if (t[op].isWord("NOT") && op + 1 < e && t[op + 1].isWord("BETWEEN")) {
+        negated = true;
+        ++op;
+    }
+    const bool between = t[op].isWord("BETWEEN");
+    static const QSet<QString> comparisons = {
+        QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("!="),
+        QStringLiteral("<"),  QStringLiteral(">"),  QStringLiteral("<="),
+        QStringLiteral(">="), QStringLiteral("!<"), QStringLiteral("!>")};
+    if (!between && !(t[op].kind == Token::Kind::Symbol && comparisons.contains(t[op].text)))
+        return -1;
+    const int rightEnd = primaryEnd(t, op + 1, e);
+    if (rightEnd < 0 || (rightEnd < e && isArithmetic(t[rightEnd])))
+        return -1;
+    if (between) {
+        if (rightEnd >= e || !t[rightEnd].isWord("AND"))
+            return -1;
+        const int highEnd = primaryEnd(t, rightEnd + 1, e);
+        if (highEnd < 0 || (highEnd < e && isArithmetic(t[highEnd])))
+            return -1;
+        const auto low = dateLiteral(t, op + 1, rightEnd);
+        const auto high = dateLiteral(t, rightEnd + 1, highEnd);
+        if (!low && !high)
+            return -1;
+        const ValueType type = operandType(t, i, leftEnd);
+        if (!isDateType(type))
+            return -1;
+        const bool dateOnly = type == ValueType::DateOnly;
+        out.add(QStringLiteral("(%1 %2BETWEEN %3 AND %4)")
+                    .arg(expr(t, i, leftEnd, nest + 1), negated ? QStringLiteral("NOT ") : QString(),
+                         low ? quoteText(dateKeys(requireDate(*low), dateOnly).low)
+                             : expr(t, op + 1, rightEnd, nest + 1),
+                         high ? quoteText(dateKeys(requireDate(*high), dateOnly).high)
+                              : expr(t, rightEnd + 1, highEnd, nest + 1)),
+                k.spaceBefore);
+        return highEnd;
+    }
+    QString oper = t[op].text;
+    if (oper == QLatin1String("!<"))
+        oper = QStringLiteral(">=");
+    else if (oper == QLatin1String("!>"))
+        oper = QStringLiteral("<=");
+    else if (oper == QLatin1String("!="))
+        oper = QStringLiteral("<>");
+    int dateB = i, dateE = leftEnd;
+    std::optional<DateLiteral> literal = dateLiteral(t, op + 1, rightEnd);
+    ValueType type = literal ? operandType(t, i, leftEnd) : ValueType::Unknown;
+    if (!isDateType(type)) {
+        literal = dateLiteral(t, i, leftEnd);
+        if (!literal)
+            return -1;
+        type = operandType(t, op + 1, rightEnd);
+        if (!isDateType(type))
+            return -1;
+        dateB = op + 1;
+        dateE = rightEnd;
+        if (oper.startsWith(QLatin1Char('<')) && oper != QLatin1String("<>"))
+            oper.replace(0, 1, QLatin1Char('>'));
+        else if (oper.startsWith(QLatin1Char('>')))
+            oper.replace(0, 1, QLatin1Char('<'));
+    }
+    const DateKeys keys = dateKeys(requireDate(*literal), type == ValueType::DateOnly);
+    const QString date = expr(t, dateB, dateE, nest + 1);
+    QString text;
+    if (oper == QLatin1String("="))
+        text = QStringLiteral("(%1 BETWEEN %2 AND %3)").arg(date, quoteText(keys.low), quoteText(keys.high));
+    else if (oper == QLatin1String("<>"))
+        text =
+            QStringLiteral("(%1 NOT BETWEEN %2 AND %3)").arg(date, quoteText(keys.low), quoteText(keys.high));
+    else if (oper == QLatin1String("<") || oper == QLatin1String(">="))
+        text = QStringLiteral("(%1 %2 %3)").arg(date, oper, quoteText(keys.low));
+    else
+        text = QStringLiteral("(%1 %2 %3)").arg(date, oper, quoteText(keys.high));
+    out.add(text, k.spaceBefore);
+    return rightEnd;
 }
 
 int Translator::operandEnd(const Tokens& t, int k, int e) const {
@@ -452,6 +1119,13 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
     for (int i = b; i < e; ++i) {
         const Token& k = t[i];
         const bool next = i + 1 < e;
+        if (next && (k.isName() || k.kind == Token::Kind::String)) {
+            const int after = dateComparison(t, b, e, i, nest, out);
+            if (after >= 0) {
+                i = after - 1;
+                continue;
+            }
+        }
         if (k.isName() && k.text.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0 && next &&
             t[i + 1].isSymbol(".")) {
             ++i;
@@ -495,6 +1169,8 @@ QString Translator::expr(const Tokens& t, int b, int e, int nest) {
                                            (next && t[i + 1].kind == Token::Kind::String))) {
                 out.add(QStringLiteral("||"), true);
                 continue;
+            } else if (k.isSymbol("/") && !integerDivision(t, b, i, e)) {
+                out.add(QStringLiteral("* 1.0"), true);
             } else if (k.isSymbol("!<")) {
                 out.add(QStringLiteral(">="), k.spaceBefore);
                 continue;
@@ -738,7 +1414,7 @@ std::vector<Step> Translator::update(const Tokens& t, const Unit& u) {
     return {sql(text)};
 }
 
-QString Translator::columnDefinition(const Tokens& t, Range r, bool* identity) {
+QString Translator::columnDefinition(const Tokens& t, Range r, bool* identity, TableColumns* declared) {
     if (r.e - r.b < 2 || !t[r.b].isName() || !t[r.b + 1].isName())
         syntaxError(r.b < r.e ? t[r.b].text : QString());
     const QString column = t[r.b].text;
@@ -770,6 +1446,8 @@ QString Translator::columnDefinition(const Tokens& t, Range r, bool* identity) {
             hasCollation = true;
         rest.push_back(t[k]);
     }
+    if (declared)
+        declared->emplace_back(column, *identity ? QStringLiteral("INTEGER") : type.declared);
     QString text =
         quoteName(column) + QLatin1Char(' ') + (*identity ? QStringLiteral("INTEGER") : type.declared);
     const QString tail = expr(rest, 0, static_cast<int>(rest.size()), 0);
@@ -801,6 +1479,7 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
     QStringList items;
     QString identityColumn;
     int identityItem = -1;
+    TableColumns declared;
     for (const Range& r : splitCommas(t, open + 1, close)) {
         if (r.empty())
             syntaxError(QStringLiteral(","));
@@ -811,7 +1490,7 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
             continue;
         }
         bool identity = false;
-        QString column = columnDefinition(t, r, &identity);
+        QString column = columnDefinition(t, r, &identity, &declared);
         if (identity) {
             if (!identityColumn.isEmpty())
                 unsupported(QStringLiteral("two IDENTITY columns"));
@@ -845,6 +1524,8 @@ std::vector<Step> Translator::createTable(const Tokens& t, const Unit& u) {
         }
     }
     program_.createsTempTables = program_.createsTempTables || temp;
+    // Later statements of the batch see the table as declared here.
+    tables_.insert(table.toLower(), std::move(declared));
     QString text = temp ? QStringLiteral("CREATE TEMP TABLE ") : QStringLiteral("CREATE TABLE ");
     text += quoteName(table) + QStringLiteral(" (") + items.join(QStringLiteral(", ")) + QLatin1Char(')');
     return {sql(text)};
@@ -931,6 +1612,7 @@ std::vector<Step> Translator::alterTable(const Tokens& t, const Unit& u) {
 }
 
 std::vector<Step> Translator::statement(const Tokens& t, const Unit& u) {
+    enterStatement(t, u.b, u.e);
     const QString& lead = u.lead;
     auto second = [&](const char* word) { return u.b + 1 < u.e && t[u.b + 1].isWord(word); };
     if (lead == QLatin1String("SELECT")) {
@@ -1088,6 +1770,7 @@ private:
             Step s;
             s.kind = Step::Kind::If;
             s.source = source(u);
+            tr_.enterStatement(t_, u.b + 1, u.e);
             s.sql = QStringLiteral("SELECT CASE WHEN ") + tr_.expr(t_, u.b + 1, u.e, 0) +
                     QStringLiteral(" THEN 1 ELSE 0 END");
             s.thenSteps = one(nest + 1);
@@ -1133,11 +1816,11 @@ QStringList splitBatch(QStringView batch) {
     return out;
 }
 
-Program translateBatch(QStringView batch) {
+Program translateBatch(QStringView batch, SchemaReader* schema) {
     const Tokens t = tokenize(batch);
     const std::vector<Unit> units = splitUnits(t);
     Program program;
-    Translator tr(program);
+    Translator tr(program, schema);
     Parser parser(t, units, batch, tr);
     program.steps = parser.block(false, 0);
     return program;

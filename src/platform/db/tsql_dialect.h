@@ -8,13 +8,15 @@
 #include <QStringView>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The embedded engine's T-SQL dialect layer: a batch of T-SQL, as the console writes it for SQL
 // Server, becomes a program of SQLite statements and a few steps that the engine carries out
 // itself (IF/ELSE, extended properties, constraints added to an existing table). The
-// translation is a pure function of the text; a construct it does not know raises an Error
-// naming it rather than running something else.
+// translation is a pure function of the text and of the table declarations it reads (for the
+// types of divisions and date comparisons); a construct it does not know raises an Error naming
+// it rather than running something else.
 namespace zrk::db::tsql {
 
 // ALTER TABLE ... ADD CONSTRAINT on an existing table: SQLite rebuilds the table.
@@ -52,8 +54,29 @@ struct Step {
     AddConstraints constraints;
 };
 
+// The columns of a table as the database declares them: (name, declared type).
+using TableColumns = std::vector<std::pair<QString, QString>>;
+
+// What the translator may ask the database: a table's columns, so that a division or a
+// comparison with a date can follow the operands' declared types as SQL Server does.
+class SchemaReader {
+public:
+    virtual ~SchemaReader() = default;
+    // Empty when the database has no such table.
+    virtual TableColumns columns(const QString& table) = 0;
+};
+
+// A table the translation read from the database, with what it found: the translation holds
+// while the table still has these columns.
+struct TableRead {
+    QString table;
+    TableColumns columns;
+};
+
 struct Program {
     std::vector<Step> steps;
+    // The tables whose declarations the translation depends on.
+    std::vector<TableRead> tablesRead;
     // The batch reads or writes the extended-property catalogue.
     bool usesExtendedProperties = false;
     // The batch creates temporary (#) tables.
@@ -64,8 +87,9 @@ struct Program {
 // semicolons (IF, BEGIN, END and ELSE stand alone). For tests and the fuzz target.
 QStringList splitBatch(QStringView batch);
 
-// Translates a batch. Raises Error (UnsupportedSyntax) for a construct it cannot run.
-Program translateBatch(QStringView batch);
+// Translates a batch. Raises Error (UnsupportedSyntax) for a construct it cannot run. Without
+// a schema the translator knows only the tables the batch creates itself.
+Program translateBatch(QStringView batch, SchemaReader* schema = nullptr);
 
 // The SQLite CREATE TABLE text of a table after adding constraints to it, given the table's
 // current CREATE TABLE text; the new table is named newName. Raises Error when the table

@@ -308,6 +308,33 @@ TEST_F(Inventory, NoStockGivesAnEmptyResult) {
     EXPECT_EQ(rs->fieldName(1), QStringLiteral("sumQty"));
 }
 
+TEST_F(Inventory, StoreUnitQuantitiesKeepTheirFraction) {
+    // 45 pieces in boxes of 10 are 4.5 boxes, as on the server, though the embedded engine keeps
+    // the whole decimals 45 and 10 as integers.
+    conn->execute(QStringLiteral(
+        "insert into ICInventory (FBrNo,FItemID,FBatchNo,FStockID,FQty,FBal,FKFPeriod,FKFDate,FQtyLock,"
+        "FSecQty) values ('0',1,'',10,45,0,0,NULL,25,2)"));
+    const QString from = QStringLiteral(
+        " from ICInventory u1 left join t_ICItem t1 on u1.FItemID = t1.FItemID left join t_MeasureUnit t4 "
+        "on t1.FStoreUnitID=t4.FMeasureUnitID");
+    struct Case {
+        const char* column;
+        double expected;
+    } cases[] = {
+        {"u1.FQty/t4.FCoefficient as FCUUQty", 4.5},
+        {"u1.FQtyLock/t4.FCoefficient as FCUUQtyLock", 2.5},
+        {"case when u1.FSecQty=0 then 0 else u1.FQty/u1.FSecQty end as FConvRate", 22.5},
+        {"t1.FQtyDecimal/t4.FCoefficient", 0.2},
+        {"(u1.FStockID + 1)/t1.FStoreUnitID", 5},
+        {"u1.FItemID/t1.FQtyDecimal", 0},
+    };
+    for (const Case& c : cases) {
+        auto rs = conn->execute(QStringLiteral("select ") + QString::fromUtf8(c.column) + from);
+        ASSERT_TRUE(rs && !rs->eof()) << c.column;
+        EXPECT_DOUBLE_EQ(rs->value(0).toDouble(), c.expected) << c.column;
+    }
+}
+
 TEST_F(Inventory, MaturityDateAddsTheShelfLifeInDays) {
     conn->execute(QStringLiteral(
         "insert into ICInventory (FBrNo,FItemID,FBatchNo,FStockID,FQty,FBal,FKFPeriod,FKFDate) "

@@ -247,6 +247,209 @@ TEST_F(Dialect, IdentityColumnsNumberTheRows) {
     EXPECT_EQ(column(QStringLiteral("select FItemID from t_Auto order by FName")), QStringList({"1", "2"}));
 }
 
+// Division follows the operands' declared types as on the server: integers alone divide as
+// integers, a decimal, money or float operand (or a literal with a decimal point) gives an
+// exact quotient, even though the embedded engine keeps a whole decimal as an integer.
+class Division : public EmbeddedDb {
+protected:
+    void SetUp() override {
+        EmbeddedDb::SetUp();
+        conn->execute(QStringLiteral(R"(
+create table t_Qty (FID int not null, FQty decimal(28,10) not null, FCoef decimal(18,4) not null,
+  FInt int not null, FSmall smallint not null, FMoney money not null, FFloat float not null,
+  FText varchar(10) null)
+create table t_Unit (FUnitID int not null, FCoefficient decimal(28,10) not null)
+insert into t_Qty values (1, 10, 4, 10, 4, 10, 10, '10')
+insert into t_Unit values (1, 4)
+)"));
+    }
+};
+
+TEST_F(Division, QuotientsHaveTheServersType) {
+    struct Case {
+        const char* sql;
+        double expected;
+    } cases[] = {
+        {"select FQty/FCoef from t_Qty", 2.5},
+        {"select u1.FQty/t4.FCoefficient from t_Qty u1 left join t_Unit t4 on u1.FID = t4.FUnitID", 2.5},
+        {"select FQty/FSmall from t_Qty", 2.5},
+        {"select FInt/FCoef from t_Qty", 2.5},
+        {"select FInt/FSmall from t_Qty", 2},
+        {"select FInt/4 from t_Qty", 2},
+        {"select 10/4", 2},
+        {"select 10/4.0", 2.5},
+        {"select FInt/4.0 from t_Qty", 2.5},
+        {"select 10.0/FSmall from t_Qty", 2.5},
+        {"select FMoney/FSmall from t_Qty", 2.5},
+        {"select FFloat/FSmall from t_Qty", 2.5},
+        {"select FText/FSmall from t_Qty", 2},
+        {"select FInt/FSmall/FCoef from t_Qty", 0.5},
+        {"select FInt/FSmall*FCoef from t_Qty", 8},
+        {"select FQty/FSmall*2 from t_Qty", 5},
+        {"select FInt*FQty/FInt/FSmall from t_Qty", 2.5},
+        {"select -FQty/FSmall from t_Qty", -2.5},
+        {"select FInt/-FSmall from t_Qty", -2},
+        {"select 1 + FInt/FSmall from t_Qty", 3},
+        {"select (FInt + 1)/FSmall from t_Qty", 2},
+        {"select (FQty + 1)/FSmall from t_Qty", 2.75},
+        {"select count(*)/2 from t_Qty", 0},
+        {"select sum(FQty)/FSmall from t_Qty group by FSmall", 2.5},
+        {"select sum(FInt)/4 from t_Qty", 2},
+        {"select isnull(FQty, 0)/4 from t_Qty", 2.5},
+        {"select cast(FQty as int)/FSmall from t_Qty", 2},
+        {"select convert(decimal(10,2), FInt)/FSmall from t_Qty", 2.5},
+        {"select case when FInt > 0 then FQty else 0 end/FSmall from t_Qty", 2.5},
+        {"select case when FInt > 0 then 1 else 0 end/2 from t_Qty", 0},
+        {"select (select FQty from t_Qty)/FSmall from t_Qty", 2.5},
+        {"select t_Qty.FQty/t_Qty.FSmall from dbo.t_Qty", 2.5},
+        {"select count(*) from t_Qty where FQty/FSmall > 2", 1},
+        {"select count(*) from t_Qty where FInt/FSmall > 2", 0},
+        {"create table #D (a decimal(9,2), b int) insert into #D values (5, 5) "
+         "select a/2 + b/2 from #D drop table #D",
+         4.5},
+    };
+    for (const Case& c : cases) {
+        auto rs = conn->execute(QString::fromUtf8(c.sql));
+        ASSERT_TRUE(rs && !rs->eof()) << c.sql;
+        EXPECT_DOUBLE_EQ(rs->value(0).toDouble(), c.expected) << c.sql;
+    }
+}
+
+TEST_F(Division, ATableDeclaredAgainIsTranslatedAgain) {
+    // The same text before and after the column changes from integer to decimal: the cached
+    // translation of the first run must not serve the second.
+    const QString sql = QStringLiteral("select FN/4 from t_Again");
+    struct Case {
+        const char* type;
+        double expected;
+    } cases[] = {{"int", 2}, {"decimal(9,2)", 2.5}, {"smallint", 2}, {"money", 2.5}};
+    for (const Case& c : cases) {
+        conn->execute(
+            QStringLiteral("if exists (select * from dbo.sysobjects where id = object_id('t_Again')) "
+                           "drop table t_Again"));
+        conn->execute(QStringLiteral("create table t_Again (FN %1) insert into t_Again values (10)")
+                          .arg(QString::fromUtf8(c.type)));
+        for (int run = 0; run < 2; ++run)
+            EXPECT_DOUBLE_EQ(conn->execute(sql)->value(0).toDouble(), c.expected) << c.type << " run " << run;
+    }
+}
+
+// A datetime compared with a date literal compares as dates: the literal means midnight of its
+// day, whatever form it is written in, and a stored date without a time is midnight too.
+class DateComparison : public EmbeddedDb {
+protected:
+    void SetUp() override {
+        EmbeddedDb::SetUp();
+        conn->execute(QStringLiteral(R"(
+create table t_Bill (FID int not null, FDate datetime null, FDay date null, FText varchar(30) null)
+insert into t_Bill values (1, '2026-12-09 23:59:59', '2026-12-09', '2026-12-09 23:59:59')
+insert into t_Bill values (2, '2026-12-10', '2026-12-10', '2026-12-10')
+insert into t_Bill values (3, '2026-12-10 00:00:00', '2026-12-10 00:00:00', '2026-12-10 00:00:00')
+insert into t_Bill values (4, '2026-12-10 08:30:00', '2026-12-11', '2026-12-10 08:30:00')
+insert into t_Bill values (5, '2026-12-10 00:00:00.500', NULL, '2026-12-10 00:00:00.500')
+insert into t_Bill values (6, '2026-12-11 00:00:00', '2026-12-11 00:00:00', '2026-12-11 00:00:00')
+insert into t_Bill values (7, NULL, NULL, NULL)
+)"));
+        // A date written through a recordset is kept in the stored form.
+        auto rs =
+            conn->openRecordset(QStringLiteral("select * from t_Bill where 1=2"), LockType::BatchOptimistic);
+        rs->addNew();
+        rs->setValue(QStringLiteral("FID"), Variant(8));
+        rs->setValue(QStringLiteral("FDate"), Variant(QDateTime(QDate(2026, 12, 10), QTime(0, 0))));
+        rs->updateBatch();
+    }
+};
+
+TEST_F(DateComparison, LiteralsMeanTheMomentTheyName) {
+    struct Case {
+        const char* where;
+        const char* ids;
+    } cases[] = {
+        {"FDate <= '2026-12-10'", "1,2,3,8"},
+        {"FDate = '2026-12-10'", "2,3,8"},
+        {"FDate < '2026-12-10'", "1"},
+        {"FDate >= '2026-12-10'", "2,3,4,5,6,8"},
+        {"FDate > '2026-12-10'", "4,5,6"},
+        {"FDate <> '2026-12-10'", "1,4,5,6"},
+        {"FDate != '2026-12-10'", "1,4,5,6"},
+        {"FDate !> '2026-12-10'", "1,2,3,8"},
+        {"FDate !< '2026-12-10'", "2,3,4,5,6,8"},
+        {"FDate between '2026-12-10' and '2026-12-11'", "2,3,4,5,6,8"},
+        {"FDate not between '2026-12-10' and '2026-12-10'", "1,4,5,6"},
+        {"FDate <= '2026-12-10 08:30'", "1,2,3,4,5,8"},
+        {"FDate = '2026-12-10 08:30:00'", "4"},
+        {"FDate = '2026-12-10 00:00:00.5'", "5"},
+        {"FDate > '2026-12-10 00:00:00.500'", "4,6"},
+        {"FDate <= '2026/12/10'", "1,2,3,8"},
+        {"FDate <= '20261210'", "1,2,3,8"},
+        {"FDate <= '2026-12-9 23:59:59'", "1"},
+        {"FDate = '2026.12.10'", "2,3,8"},
+        {"'2026-12-10' >= FDate", "1,2,3,8"},
+        {"'2026-12-10' < FDate", "4,5,6"},
+        {"b.FDate = '2026-12-10' and b.FID > 2", "3,8"},
+        {"not FDate = '2026-12-10'", "1,4,5,6"},
+        {"FDate = '2026-12-10' or FID = 1", "1,2,3,8"},
+        {"FDate = Convert(datetime, '2026-12-10')", "2,3,8"},
+        {"FDate <= cast('2026-12-10' as datetime)", "1,2,3,8"},
+        {"Convert(datetime, FText) <= '2026-12-10'", "1,2,3"},
+        {"Convert(datetime, FText) = '2026-12-10'", "2,3"},
+        {"FDay = '2026-12-10 10:00'", "2,3"},
+        {"FDay < '2026-12-11'", "1,2,3"},
+        {"FDay >= '2026-12-11 23:00'", "4,6"},
+        // A text column compares as text, on the server as here.
+        {"FText <= '2026-12-10'", "1,2"},
+        {"FText = '2026-12-10'", "2"},
+    };
+    for (const Case& c : cases) {
+        const QStringList ids = column(
+            QStringLiteral("select FID from t_Bill b where %1 order by FID").arg(QString::fromUtf8(c.where)));
+        EXPECT_EQ(ids.join(QLatin1Char(',')), QString::fromUtf8(c.ids)) << c.where;
+    }
+}
+
+TEST_F(DateComparison, ConvertedLiteralsGiveTheStoredForm) {
+    struct Case {
+        const char* sql;
+        const char* expected;
+    } cases[] = {
+        {"select Convert(varchar(30), Convert(datetime, '2026-12-10'), 120)", "2026-12-10 00:00:00"},
+        {"select Convert(varchar(30), Convert(datetime, '2026/12/10'), 120)", "2026-12-10 00:00:00"},
+        {"select Convert(varchar(30), Convert(datetime, '20261210'), 120)", "2026-12-10 00:00:00"},
+        {"select Convert(varchar(30), Convert(datetime, '2026-1-5 7:05:09'), 120)", "2026-01-05 07:05:09"},
+        {"select count(*) from t_Bill where FDate = Convert(datetime, '2026-12-10')", "3"},
+        {"select count(*) from t_Bill where FDate between Convert(datetime, '2026-12-10') and '2026-12-10'",
+         "3"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(scalar(QString::fromUtf8(c.sql)), QString::fromUtf8(c.expected)) << c.sql;
+}
+
+TEST_F(DateComparison, ALiteralThatIsNoDateRaisesAnError) {
+    struct Case {
+        const char* where;
+        int number;
+        const char* message;
+    } cases[] = {
+        {"FDate = '2026-02-30'", dberr::CommandFailed, "out-of-range value: '2026-02-30'"},
+        {"FDate <= '2026-12-10 10:00 PM'", dberr::UnsupportedSyntax, "'2026-12-10 10:00 PM'"},
+        {"FDate > Convert(datetime, 'Dec 10 2026')", dberr::UnsupportedSyntax, "'Dec 10 2026'"},
+    };
+    for (const Case& c : cases) {
+        try {
+            conn->execute(QStringLiteral("select FID from t_Bill where %1").arg(QString::fromUtf8(c.where)));
+            ADD_FAILURE() << "no error for " << c.where;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), c.number) << c.where;
+            EXPECT_TRUE(e.description().contains(QString::fromUtf8(c.message)))
+                << c.where << " -> " << e.description().toStdString();
+        }
+    }
+    // The same texts against a text column are plain texts.
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Bill where FText = '2026-02-30' or FText = "
+                                    "'2026-12-10 10:00 PM'")),
+              QStringLiteral("0"));
+}
+
 TEST_F(Dialect, ATextWithAQuoteStaysOneValue) {
     // The quoting helper keeps a value from ending the literal and changing the statement.
     const QString hostile = QStringLiteral("x' or '1'='1");
