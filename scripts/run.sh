@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default --target zrkboss zrk-demo
 if [ $# -gt 0 ]; then
   exec build/default/src/zrkboss "$@"
 fi
