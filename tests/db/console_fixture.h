@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "startup/session_properties.h"
+#include "support/query_text.h"
 #include "support/test_console.h"
 
 #include <QDir>
@@ -45,25 +46,8 @@ protected:
 
     QString propsString() { return getSessionPropsString(console.ctx); }
 
-    // The single value of a one-row query as text ("NULL" for Null, "<no row>" without a row).
-    QString scalar(const QString& sql) {
-        auto rs = conn->execute(sql);
-        if (!rs || rs->eof())
-            return QStringLiteral("<no row>");
-        const Variant v = rs->value(0);
-        return v.isNull() ? QStringLiteral("NULL") : v.toString();
-    }
-
-    // One column of every row, as texts.
-    QStringList column(const QString& sql, int index = 0) {
-        QStringList out;
-        auto rs = conn->execute(sql);
-        for (; rs && !rs->eof(); rs->moveNext()) {
-            const Variant v = rs->value(index);
-            out << (v.isNull() ? QStringLiteral("NULL") : v.toString());
-        }
-        return out;
-    }
+    QString scalar(const QString& sql) { return scalarText(*conn, sql); }
+    QStringList column(const QString& sql, int index = 0) { return columnTexts(*conn, sql, index); }
 
     QStringList messageTexts() const {
         QStringList out;

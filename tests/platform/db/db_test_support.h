@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/connection.h"
+#include "support/query_text.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,27 +18,8 @@ protected:
         conn->open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(path));
     }
 
-    // The single value of a one-row query, as text ("NULL" for Null).
-    QString scalar(const QString& sql) {
-        auto rs = conn->execute(sql);
-        if (!rs || rs->eof())
-            return QStringLiteral("<no row>");
-        const Variant v = rs->value(0);
-        return v.isNull() ? QStringLiteral("NULL") : v.toString();
-    }
-
-    // One column of every row, as texts.
-    QStringList column(const QString& sql, int index = 0) {
-        QStringList out;
-        auto rs = conn->execute(sql);
-        if (!rs)
-            return out;
-        for (; !rs->eof(); rs->moveNext()) {
-            const Variant v = rs->value(index);
-            out << (v.isNull() ? QStringLiteral("NULL") : v.toString());
-        }
-        return out;
-    }
+    QString scalar(const QString& sql) { return scalarText(*conn, sql); }
+    QStringList column(const QString& sql, int index = 0) { return columnTexts(*conn, sql, index); }
 
     QTemporaryDir dir;
     QString path;
