@@ -978,24 +978,7 @@ int Translator::dateComparison(const Tokens& t, int b, int e, int i, int nest, W
 int Translator::operandEnd(const Tokens& t, int k, int e) const {
     if (k < e && t[k].isSymbol("-"))
         ++k;
-    if (k >= e)
-        return -1;
-    if (t[k].isSymbol("(")) {
-        const int c = closeParen(t, k, e);
-        return c < 0 ? -1 : c + 1;
-    }
-    if (t[k].kind == Token::Kind::Number || t[k].kind == Token::Kind::String)
-        return k + 1;
-    if (!t[k].isName())
-        return -1;
-    ++k;
-    while (k + 1 < e && t[k].isSymbol(".") && t[k + 1].isName())
-        k += 2;
-    if (k < e && t[k].isSymbol("(")) {
-        const int c = closeParen(t, k, e);
-        return c < 0 ? -1 : c + 1;
-    }
-    return k;
+    return primaryEnd(t, k, e);
 }
 
 QString Translator::convertTo(const Tokens& t, Range type, const QString& value, const QString& style,
