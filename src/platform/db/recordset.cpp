@@ -215,28 +215,24 @@ void Recordset::rebuildView() {
     position_ = 0;
 }
 
-void Recordset::setFilter(const QString& filter) {
+void Recordset::changeView(QString& setting, const QString& value) {
     requireOpen();
-    const QString previous = filterText_;
-    filterText_ = filter;
+    const QString previous = setting;
+    setting = value;
     try {
         rebuildView();
     } catch (...) {
-        filterText_ = previous;
+        setting = previous; // an expression that does not parse leaves the view as it was
         throw;
     }
 }
 
+void Recordset::setFilter(const QString& filter) {
+    changeView(filterText_, filter);
+}
+
 void Recordset::setSort(const QString& sort) {
-    requireOpen();
-    const QString previous = sortText_;
-    sortText_ = sort;
-    try {
-        rebuildView();
-    } catch (...) {
-        sortText_ = previous;
-        throw;
-    }
+    changeView(sortText_, sort);
 }
 
 void Recordset::addNew() {

@@ -97,6 +97,8 @@ private:
     int currentRow() const;
     int checkedIndex(int index) const;
     void rebuildView();
+    // Sets the filter or the sort text and rebuilds the view.
+    void changeView(QString& setting, const QString& value);
     void send(const std::vector<int>& rowIndexes);
 
     RowStore rows_;
