@@ -81,14 +81,18 @@ int Recordset::fieldIndex(const QString& name) const {
     return -1;
 }
 
-Field Recordset::fields(const QString& name) {
+int Recordset::requiredIndex(const QString& name) const {
     const int index = fieldIndex(name);
     if (index < 0)
         raise(dberr::ItemNotFound,
               QStringLiteral("Item cannot be found in the collection corresponding to the "
                              "requested name or ordinal. (%1)")
                   .arg(name));
-    return Field(this, index);
+    return index;
+}
+
+Field Recordset::fields(const QString& name) {
+    return Field(this, requiredIndex(name));
 }
 
 Field Recordset::fields(int index) {
@@ -103,13 +107,7 @@ int Recordset::currentRow() const {
 }
 
 Variant Recordset::value(const QString& name) const {
-    const int index = fieldIndex(name);
-    if (index < 0)
-        raise(dberr::ItemNotFound,
-              QStringLiteral("Item cannot be found in the collection corresponding to the "
-                             "requested name or ordinal. (%1)")
-                  .arg(name));
-    return value(index);
+    return value(requiredIndex(name));
 }
 
 Variant Recordset::value(int index) const {
@@ -118,13 +116,7 @@ Variant Recordset::value(int index) const {
 }
 
 void Recordset::setValue(const QString& name, const Variant& value) {
-    const int index = fieldIndex(name);
-    if (index < 0)
-        raise(dberr::ItemNotFound,
-              QStringLiteral("Item cannot be found in the collection corresponding to the "
-                             "requested name or ordinal. (%1)")
-                  .arg(name));
-    setValue(index, value);
+    setValue(requiredIndex(name), value);
 }
 
 void Recordset::setValue(int index, const Variant& value) {

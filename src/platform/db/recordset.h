@@ -96,6 +96,8 @@ private:
     void requireOpen() const;
     int currentRow() const;
     int checkedIndex(int index) const;
+    // The index of a field by name; a name the recordset lacks raises "item not found".
+    int requiredIndex(const QString& name) const;
     void rebuildView();
     // Sets the filter or the sort text and rebuilds the view.
     void changeView(QString& setting, const QString& value);

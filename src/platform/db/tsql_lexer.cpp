@@ -13,6 +13,24 @@ bool isIdentPart(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@') ||
            c == QLatin1Char('$');
 }
+// Reads a quoted text from just after its opening mark up to the closing one (a doubled closing
+// mark stands for one); false when the text ends first.
+bool readQuoted(QStringView s, qsizetype& i, QChar close, QString& text) {
+    while (i < s.size()) {
+        if (s[i] == close) {
+            if (i + 1 < s.size() && s[i + 1] == close) {
+                text += close;
+                i += 2;
+                continue;
+            }
+            ++i;
+            return true;
+        }
+        text += s[i++];
+    }
+    return false;
+}
+
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
@@ -76,42 +94,14 @@ Tokens tokenize(QStringView s) {
             t.unicode = unicodePrefix;
             i += unicodePrefix ? 2 : 1;
             const qsizetype start = i;
-            bool closed = false;
-            while (i < n) {
-                if (s[i] == QLatin1Char('\'')) {
-                    if (i + 1 < n && s[i + 1] == QLatin1Char('\'')) {
-                        t.text += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                t.text += s[i++];
-            }
-            if (!closed)
+            if (!readQuoted(s, i, QLatin1Char('\''), t.text))
                 raise(QStringLiteral("Unclosed quotation mark after the character string '%1'.")
                           .arg(s.mid(start, qMin<qsizetype>(n - start, 80)).toString()));
         } else if (c == QLatin1Char('[') || c == QLatin1Char('"')) {
             const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : QLatin1Char('"');
             t.kind = Token::Kind::QuotedName;
             ++i;
-            bool closed = false;
-            while (i < n) {
-                if (s[i] == close) {
-                    if (i + 1 < n && s[i + 1] == close) {
-                        t.text += close;
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                t.text += s[i++];
-            }
-            if (!closed)
+            if (!readQuoted(s, i, close, t.text))
                 raise(QStringLiteral("Unclosed quotation mark after the character string '%1'.")
                           .arg(t.text.left(80)));
         } else if (isDigit(c) || (c == QLatin1Char('.') && i + 1 < n && isDigit(s[i + 1]))) {
