@@ -1,14 +1,15 @@
 #include "app/process_setup.h"
-#include "platform/x11_window_finder.h"
-#include "shell/board_window.h"
+#include "core/console_context.h"
+#include "desktop/qt_prompt_service.h"
+#include "desktop/x11_window_finder.h"
+#include "session/installation.h"
+#include "session/texts.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
 #include "startup/command_line.h"
-#include "startup/console_context.h"
 #include "startup/console_start.h"
-#include "startup/installation.h"
+#include "startup/console_windows.h"
 #include "startup/instance_channel.h"
-#include "startup/texts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,7 +120,7 @@ int main(int argc, char* argv[]) {
         headless ? static_cast<zrk::PromptService&>(headlessPrompts) : desktopPrompts;
     const auto windows = zrk::makeWindowFinder(QGuiApplication::platformName());
     zrk::ConsoleContext ctx(settings, prompts, *windows);
-    ctx.commandLine = options.commandLine;
+    ctx.session().commandLine = options.commandLine;
     zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(settings, &prompts));
 
     if (options.version) {
@@ -136,25 +137,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    std::unique_ptr<zrk::MainFrame> frame;
-    ctx.loginConsole = [&ctx](bool doLogin, bool force) { return zrk::loginConsole(ctx, doLogin, force); };
-    ctx.showMainWindow = [&] {
-        if (!frame) {
-            frame = std::make_unique<zrk::MainFrame>(ctx);
-            QObject::connect(frame.get(), &zrk::MainFrame::unloaded, &app, &QCoreApplication::quit);
-            frame->resize(1280, 800);
-            frame->load();
-        }
-        frame->show();
-    };
-    channel.onActivate = [&frame] {
-        if (!frame || !frame->isVisible())
-            return false;
-        frame->showMaximized();
-        frame->raise();
-        frame->activateWindow();
-        return true;
-    };
+    zrk::ConsoleWindows windowsOfConsole(ctx);
+    QObject::connect(&windowsOfConsole, &zrk::ConsoleWindows::frameUnloaded, &app, &QCoreApplication::quit);
+    channel.onActivate = [&windowsOfConsole] { return windowsOfConsole.activateFrame(); };
 
     if (zrk::isEmbeddingLaunch(options.commandLine)) {
         // Serve the console's objects until asked to quit; no login, no window.
@@ -162,11 +147,12 @@ int main(int argc, char* argv[]) {
         return app.exec();
     }
 
-    auto started = zrk::startFromCommandLine(ctx, options.commandLine);
+    auto started = zrk::startFromCommandLine(ctx, windowsOfConsole, options.commandLine);
     if (started == zrk::CommandLineStart::NoSession)
-        started = zrk::startConsole(ctx, nullptr) == zrk::StartOutcome::Running
+        started = zrk::startConsole(ctx, windowsOfConsole, nullptr) == zrk::StartOutcome::Running
                       ? zrk::CommandLineStart::Running
                       : zrk::CommandLineStart::Ended;
+    zrk::MainFrame* frame = windowsOfConsole.frame();
     if (started != zrk::CommandLineStart::Running || !frame)
         return 1;
 
@@ -179,11 +165,10 @@ int main(int argc, char* argv[]) {
             frame->setAskOnExit(false);
             frame->close();
         };
-        if (ctx.boardBuilt)
+        if (ctx.board().built)
             QTimer::singleShot(0, &app, report);
-        else if (zrk::BoardWindow* board = frame->board())
-            QObject::connect(board, &zrk::BoardWindow::boardBuilt, &app,
-                             [&] { QTimer::singleShot(0, &app, report); });
+        else if (zrk::IBoard* board = frame->board())
+            board->onBuilt([&] { QTimer::singleShot(0, &app, report); });
         app.exec();
         return code;
     }

@@ -1,10 +1,10 @@
 #include "db/connections.h"
 
+#include "core/console_context.h"
 #include "db/console_schema.h"
 #include "platform/db/connection_string.h"
-#include "startup/console_context.h"
-#include "startup/property_string.h"
-#include "startup/session_properties.h"
+#include "session/property_string.h"
+#include "session/session_properties.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,8 +29,8 @@ const QString kSource = QStringLiteral("OpenLocalConnection");
 } // namespace
 
 bool openCompanyConnection(ConsoleContext& ctx) {
-    ctx.companyConnection = std::make_shared<db::Connection>();
-    ctx.companyConnection->open(getBraceField(getSessionPropsString(ctx), 0));
+    ctx.session().companyConnection = std::make_shared<db::Connection>();
+    ctx.session().companyConnection->open(getBraceField(getSessionPropsString(ctx), 0));
     return true;
 }
 

@@ -14,7 +14,7 @@ inline const QString kSeedFileName = QStringLiteral("ZRK_Boss.dat");
 // for running from a build tree where the program and the seed file are apart.
 inline constexpr const char* kSeedFileVariable = "ZRK_SEED_FILE";
 
-// Creates the company connection (ctx.companyConnection) and opens it with the first brace group
+// Creates the company connection (ctx.session().companyConnection) and opens it with the first brace group
 // of the session's property string (its ConnectString). Returns true; the engine's error passes
 // on unchanged, and the new connection then stays closed.
 bool openCompanyConnection(ConsoleContext& ctx);

@@ -1,8 +1,8 @@
 #include "db/console_tables.h"
 
+#include "core/console_context.h"
 #include "db/console_schema.h"
-#include "db/message_boxes.h"
-#include "startup/console_context.h"
+#include "session/message_boxes.h"
 
 namespace zrk {
 

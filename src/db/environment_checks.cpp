@@ -1,10 +1,10 @@
 #include "db/environment_checks.h"
 
-#include "db/data_roles.h"
-#include "db/message_boxes.h"
+#include "core/console_context.h"
+#include "core/roles/data_roles.h"
 #include "platform/vb_conversions.h"
-#include "startup/console_context.h"
-#include "startup/session_properties.h"
+#include "session/message_boxes.h"
+#include "session/session_properties.h"
 
 namespace zrk {
 
@@ -54,10 +54,10 @@ bool checkAccountingSetup(ConsoleContext& ctx, const QString& propsString) {
 
 bool isArApOutOfStep(ConsoleContext& ctx) {
     try {
-        if (!ctx.companyConnection)
+        if (!ctx.session().companyConnection)
             throw Error(errnum::ObjectVariableNotSet, QStringLiteral("IsArApOutOfStep"),
                         QStringLiteral("Object variable or With block variable not set"));
-        db::Connection& company = *ctx.companyConnection;
+        db::Connection& company = *ctx.session().companyConnection;
         const std::int32_t startYear = profileNumber(
             company,
             QStringLiteral("Select FValue from t_SystemProfile WHERE FCateGory='IC' AND FKey='StartYear'"));

@@ -6,8 +6,6 @@
 #include <QString>
 #include <cstdint>
 
-class QTableView;
-
 namespace zrk {
 
 class ConsoleContext;
@@ -24,10 +22,5 @@ db::RecordsetPtr getRsBySQL(ConsoleContext& ctx, const QString& sql);
 // leading number of the trimmed value, rounded half to even; 0 when the entry is missing, holds
 // no number, or anything fails.
 std::int16_t getProfileValue(ConsoleContext& ctx, const QString& category, const QString& key);
-
-// The console's common table style: no column moving, one row selected at a time, the light
-// blue selection, grey grid lines, column widths adjustable by the user, a 22-pixel header row
-// and "序号" in the corner above the row numbers.
-void applyGridStyle(QTableView& grid);
 
 } // namespace zrk

@@ -1,7 +1,7 @@
 #include "launch/cache_wrapper.h"
 
+#include "core/console_context.h"
 #include "platform/component_registry.h"
-#include "startup/console_context.h"
 
 namespace zrk {
 
@@ -18,7 +18,7 @@ bool sameText(const Variant& stored, const QString& text) {
 } // namespace
 
 QString CacheWrapper::qualified(const QString& category) const {
-    return QString::number(ctx_.processId) + QLatin1Char('_') + category;
+    return QString::number(ctx_.session().processId) + QLatin1Char('_') + category;
 }
 
 ICacheFacade& CacheWrapper::component() {
@@ -29,7 +29,7 @@ ICacheFacade& CacheWrapper::component() {
 }
 
 int CacheWrapper::findEntry(const QString& qualifiedCategory, const QString& key) const {
-    const auto& entries = ctx_.cacheEntries;
+    const auto& entries = ctx_.cache().entries;
     for (size_t i = 0; i < entries.size(); ++i)
         if (sameText(entries[i]->item(kCategory), qualifiedCategory) && sameText(entries[i]->item(kKey), key))
             return static_cast<int>(i);
@@ -46,12 +46,12 @@ void CacheWrapper::add(const QString& category, const QString& key, const Varian
     const int index = findEntry(cat, key);
     DictionaryPtr entry;
     if (index >= 0) {
-        entry = ctx_.cacheEntries[static_cast<size_t>(index)];
+        entry = ctx_.cache().entries[static_cast<size_t>(index)];
     } else {
         entry = std::make_shared<Dictionary>();
         entry->set(kCategory, cat);
         entry->set(kKey, key);
-        ctx_.cacheEntries.push_back(entry);
+        ctx_.cache().entries.push_back(entry);
     }
     entry->set(kIsObject, isObject);
     if (plain)
@@ -62,7 +62,7 @@ Variant CacheWrapper::getItem(const QString& category, const QString& key,
                               const std::optional<Variant>& defaultValue, const QString& version) {
     const QString cat = qualified(category);
     const int index = findEntry(cat, key);
-    const DictionaryPtr entry = index >= 0 ? ctx_.cacheEntries[static_cast<size_t>(index)] : nullptr;
+    const DictionaryPtr entry = index >= 0 ? ctx_.cache().entries[static_cast<size_t>(index)] : nullptr;
     bool isObject = false;
     if (entry) {
         const Variant flag = entry->value(kIsObject, false);
@@ -87,14 +87,14 @@ void CacheWrapper::remove(const QString& category, const QString& key) {
     if (index < 0)
         return;
     component().remove(cat, key);
-    ctx_.cacheEntries.erase(ctx_.cacheEntries.begin() + index);
+    ctx_.cache().entries.erase(ctx_.cache().entries.begin() + index);
 }
 
 void CacheWrapper::removeCategory(const QString& category) {
     if (callLevel_ != 1)
         return;
     const QString cat = qualified(category);
-    auto& entries = ctx_.cacheEntries;
+    auto& entries = ctx_.cache().entries;
     for (size_t i = entries.size(); i-- > 0;) {
         if (!sameText(entries[i]->item(kCategory), cat))
             continue;
@@ -107,10 +107,10 @@ void CacheWrapper::removeCategory(const QString& category) {
 void CacheWrapper::removeAll() {
     if (callLevel_ != 1)
         return;
-    for (const DictionaryPtr& entry : ctx_.cacheEntries)
+    for (const DictionaryPtr& entry : ctx_.cache().entries)
         if (!entry->contains(kValue))
             component().remove(entry->item(kCategory).toString(), entry->item(kKey).toString());
-    ctx_.cacheEntries.clear();
+    ctx_.cache().entries.clear();
 }
 
 } // namespace zrk

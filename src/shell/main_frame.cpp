@@ -1,19 +1,19 @@
 #include "shell/main_frame.h"
 
-#include "db/message_boxes.h"
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
+#include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
 #include "platform/component_registry.h"
 #include "platform/vb_conversions.h"
-#include "shell/board_window.h"
-#include "shell/frame_roles.h"
+#include "session/installation.h"
+#include "session/message_boxes.h"
+#include "session/session_properties.h"
+#include "session/texts.h"
+#include "shell/board_frame.h"
 #include "shell/module_periods.h"
+#include "shell/shutdown_cleanup.h"
 #include "shell/status_panels.h"
-#include "startup/component_roles.h"
-#include "startup/console_context.h"
-#include "startup/installation.h"
-#include "startup/session_properties.h"
-#include "startup/shutdown_cleanup.h"
-#include "startup/texts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -27,9 +27,9 @@ namespace zrk {
 namespace {
 
 std::shared_ptr<ISuiteHelper> suiteHelper(ConsoleContext& ctx) {
-    if (!ctx.suiteHelper)
-        ctx.suiteHelper = createComponent(ctx.components(), kSuiteHelperProgId, true);
-    return queryInterface<ISuiteHelper>(ctx.suiteHelper);
+    if (!ctx.session().suiteHelper)
+        ctx.session().suiteHelper = createComponent(ctx.components(), kSuiteHelperProgId, true);
+    return queryInterface<ISuiteHelper>(ctx.session().suiteHelper);
 }
 
 std::shared_ptr<ILedgerData> ledgerData(ConsoleContext& ctx) {
@@ -38,8 +38,9 @@ std::shared_ptr<ILedgerData> ledgerData(ConsoleContext& ctx) {
 
 } // namespace
 
-MainFrame::MainFrame(ConsoleContext& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), mdi_(new QMdiArea(this)), panels_(new StatusPanels(*statusBar())) {
+MainFrame::MainFrame(ConsoleContext& ctx, Roles roles, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), roles_(roles), mdi_(new QMdiArea(this)),
+      panels_(new StatusPanels(*statusBar())) {
     setObjectName(QStringLiteral("MDIMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
@@ -81,8 +82,8 @@ void MainFrame::load() {
     } catch (const Error& e) {
         reportError(e);
     }
-    if (ctx_.ensureMainService)
-        ctx_.ensureMainService();
+    if (roles_.service)
+        roles_.service->ensureMainService();
     openBoard();
     QCoreApplication::processEvents();
 }
@@ -105,8 +106,8 @@ void MainFrame::buildCommandIndex() {
 }
 
 void MainFrame::openBoard() {
-    auto* board = new BoardWindow(ctx_);
-    boardFrame_ = new BoardSubWindow(board);
+    IBoard* board = roles_.boards.createBoard();
+    boardFrame_ = new BoardFrame(board);
     mdi_->addSubWindow(boardFrame_);
     board->setStartFlag(true);
     connect(boardFrame_, &QMdiSubWindow::windowStateChanged, this,
@@ -118,7 +119,7 @@ void MainFrame::openBoard() {
     boardFrame_->showMaximized();
 }
 
-BoardWindow* MainFrame::board() const {
+IBoard* MainFrame::board() const {
     return boardFrame_ ? boardFrame_->board() : nullptr;
 }
 
@@ -220,21 +221,21 @@ void MainFrame::closeChildren() {
     const QSignalBlocker quiet(mdi_);
     boardFrame_.clear();
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
-        if (auto* board = qobject_cast<BoardSubWindow*>(window))
+        if (auto* board = qobject_cast<BoardFrame*>(window))
             board->allowClose();
         window->close();
         delete window;
     }
-    ctx_.boardBuilt = false;
-    ctx_.boardActive = false;
+    ctx_.board().built = false;
+    ctx_.board().active = false;
 }
 
 void MainFrame::refreshSystem(bool relogin) {
     closeChildren();
     try {
         CacheWrapper(ctx_, 1).removeAll();
-        if (relogin && ctx_.loginConsole)
-            ctx_.loginConsole(true, true);
+        if (relogin)
+            roles_.login.loginConsole(true, true);
         refreshEnvironment();
         openBoard();
     } catch (const Error& e) {
@@ -262,7 +263,7 @@ void MainFrame::onUserPanelClicked() {
 }
 
 bool MainFrame::queryUnload() {
-    if (!ctx_.boardBuilt)
+    if (!ctx_.board().built)
         return false;
     if (!askOnExit_)
         return true;
@@ -288,8 +289,8 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 void MainFrame::unload() {
     unloaded_ = true;
     try {
-        if (ctx_.stopTimerService)
-            ctx_.stopTimerService();
+        if (roles_.service)
+            roles_.service->stopTimerService();
     } catch (const Error&) {
     }
     try {
@@ -299,13 +300,13 @@ void MainFrame::unload() {
     bandIndex_.reset();
     toolIndex_.reset();
     closeChildren();
-    if (ctx_.companyConnection) {
+    if (ctx_.session().companyConnection) {
         try {
-            if (ctx_.companyConnection->state() == 1)
-                ctx_.companyConnection->close();
+            if (ctx_.session().companyConnection->state() == 1)
+                ctx_.session().companyConnection->close();
         } catch (const Error&) {
         }
-        ctx_.companyConnection.reset();
+        ctx_.session().companyConnection.reset();
     }
     closeOfflineSyncWindow(ctx_);
     endClientCacheHosts();

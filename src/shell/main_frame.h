@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/roles/console_roles.h"
 #include "platform/dictionary.h"
 
 #include <QMainWindow>
@@ -8,8 +9,7 @@
 
 namespace zrk {
 
-class BoardSubWindow;
-class BoardWindow;
+class BoardFrame;
 class ConsoleContext;
 class StatusPanels;
 
@@ -25,7 +25,15 @@ public:
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainFrame(ConsoleContext& ctx, QWidget* parent = nullptr);
+    // The roles the frame is handed: the owner's login, the maker of the main board, and the
+    // service object (none until the console publishes one).
+    struct Roles {
+        IConsoleLogin& login;
+        IBoardFactory& boards;
+        IMainService* service = nullptr;
+    };
+
+    MainFrame(ConsoleContext& ctx, Roles roles, QWidget* parent = nullptr);
     ~MainFrame() override;
 
     // The smallest size the frame takes at the display's vertical dots per inch.
@@ -52,7 +60,7 @@ public:
     // Closes every child, empties the cache, logs in again when asked, reopens the board.
     void refreshSystem(bool relogin);
 
-    BoardWindow* board() const;
+    IBoard* board() const;
     QMdiArea* mdiArea() const { return mdi_; }
     const DictionaryPtr& bandIndex() const { return bandIndex_; }
     const DictionaryPtr& toolIndex() const { return toolIndex_; }
@@ -76,9 +84,10 @@ private:
     QString productCaption() const;
 
     ConsoleContext& ctx_;
+    Roles roles_;
     QMdiArea* mdi_;
     StatusPanels* panels_;
-    QPointer<BoardSubWindow> boardFrame_;
+    QPointer<BoardFrame> boardFrame_;
     bool askOnExit_ = false;
     bool reloginBusy_ = false;
     bool unloaded_ = false;

@@ -1,6 +1,6 @@
 #include "shell/module_periods.h"
 
-#include "startup/texts.h"
+#include "session/texts.h"
 
 namespace zrk {
 

@@ -1,9 +1,9 @@
 #include "startup/command_line.h"
 
-#include "db/message_boxes.h"
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
 #include "platform/vb_conversions.h"
-#include "startup/component_roles.h"
-#include "startup/console_context.h"
+#include "session/message_boxes.h"
 #include "startup/login_registry.h"
 
 namespace zrk {
@@ -44,7 +44,7 @@ std::optional<QString> launchItem(const QString& text, const QString& key) {
 }
 
 std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QString& commandLine) {
-    if (ctx.externalLaunch)
+    if (ctx.session().externalLaunch)
         return std::nullopt;
     const QString text = stripCommandLine(commandLine);
     const auto params = launchItem(text, QStringLiteral("VYTParams="));

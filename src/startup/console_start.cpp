@@ -1,17 +1,18 @@
 #include "startup/console_start.h"
 
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
+#include "core/roles/console_roles.h"
 #include "db/connections.h"
 #include "db/console_tables.h"
 #include "db/environment_checks.h"
-#include "db/message_boxes.h"
 #include "platform/vb_conversions.h"
+#include "session/installation.h"
+#include "session/message_boxes.h"
+#include "session/property_string.h"
+#include "session/session_properties.h"
+#include "session/texts.h"
 #include "startup/command_line.h"
-#include "startup/component_roles.h"
-#include "startup/console_context.h"
-#include "startup/installation.h"
-#include "startup/property_string.h"
-#include "startup/session_properties.h"
-#include "startup/texts.h"
 
 namespace zrk {
 
@@ -25,15 +26,14 @@ void showStartFailure(ConsoleContext& ctx, const Error& error) {
 
 // Before every login the suite's login context is prepared; it lives for the process.
 void prepareLogin(ConsoleContext& ctx) {
-    if (!ctx.loginContext)
-        ctx.loginContext = createComponent(ctx.components(), kLoginContextProgId, true);
-    queryInterface<ILoginContext>(ctx.loginContext)->prepareLogin();
+    if (!ctx.session().loginContext)
+        ctx.session().loginContext = createComponent(ctx.components(), kLoginContextProgId, true);
+    queryInterface<ILoginContext>(ctx.session().loginContext)->prepareLogin();
 }
 
-void openMainWindow(ConsoleContext& ctx) {
-    if (ctx.showMainWindow)
-        ctx.showMainWindow();
-    ctx.loggedIn = true;
+void openMainWindow(ConsoleContext& ctx, IMainWindow& window) {
+    window.showMainWindow();
+    ctx.session().loggedIn = true;
 }
 
 std::optional<std::int32_t> numberIn(const QString& text) {
@@ -48,9 +48,9 @@ std::optional<std::int32_t> numberIn(const QString& text) {
 
 // Publishes the session of a decoded property string, as the command-line start does.
 void publishCommandLineSession(ConsoleContext& ctx, const QString& props) {
-    ctx.sharedProps = createComponent(ctx.components(), kPropStoreProgId, true);
-    const auto store = queryInterface<IPropStore>(ctx.sharedProps);
-    const std::int32_t pid = ctx.processId;
+    ctx.session().sharedProps = createComponent(ctx.components(), kPropStoreProgId, true);
+    const auto store = queryInterface<IPropStore>(ctx.session().sharedProps);
+    const std::int32_t pid = ctx.session().processId;
     auto item = [&props](const char* key) {
         return getPropValue(props, QString::fromLatin1(key), QStringLiteral(";"));
     };
@@ -71,17 +71,17 @@ void publishCommandLineSession(ConsoleContext& ctx, const QString& props) {
     for (const auto& [name, value] : values)
         store->addProperty(pid, QString::fromLatin1(name), value);
     if (const auto id = numberIn(item("AcctID")))
-        ctx.currentAcctID = *id;
+        ctx.session().currentAcctID = *id;
 }
 
 } // namespace
 
 void setBusyMessages(ConsoleContext& ctx) {
-    ctx.busy.appTitle = kConsoleAppTitle;
-    ctx.busy.title = QStringLiteral("Quorvel提示");
-    ctx.busy.pendingText = QStringLiteral("组件正在调用服务器......");
-    ctx.busy.busyText = QStringLiteral("程序组件正在调用服务器，请稍候......");
-    ctx.busy.timeoutMs = 50000;
+    ctx.busy().appTitle = kConsoleAppTitle;
+    ctx.busy().title = QStringLiteral("Quorvel提示");
+    ctx.busy().pendingText = QStringLiteral("组件正在调用服务器......");
+    ctx.busy().busyText = QStringLiteral("程序组件正在调用服务器，请稍候......");
+    ctx.busy().timeoutMs = 50000;
 }
 
 void preloadComponents(ConsoleContext& ctx) {
@@ -91,11 +91,11 @@ void preloadComponents(ConsoleContext& ctx) {
 
 bool initConsoleEnvironment(ConsoleContext& ctx) {
     openCompanyConnection(ctx);
-    checkCompanyDatabaseWritable(*ctx.companyConnection);
+    checkCompanyDatabaseWritable(*ctx.session().companyConnection);
     db::ConnectionPtr local = openLocalConnection(ctx);
     bool ready = false;
     try {
-        ready = ensureConsoleTables(ctx, *ctx.companyConnection, *local);
+        ready = ensureConsoleTables(ctx, *ctx.session().companyConnection, *local);
     } catch (...) {
         closeConnection(local);
         throw;
@@ -104,7 +104,7 @@ bool initConsoleEnvironment(ConsoleContext& ctx) {
     return ready;
 }
 
-CommandLineStart startFromCommandLine(ConsoleContext& ctx, const QString& commandLine) {
+CommandLineStart startFromCommandLine(ConsoleContext& ctx, IMainWindow& window, const QString& commandLine) {
     const QString text = stripCommandLine(commandLine);
     if (text.isEmpty())
         return CommandLineStart::NoSession;
@@ -130,10 +130,10 @@ CommandLineStart startFromCommandLine(ConsoleContext& ctx, const QString& comman
                     return getPropValue(info, QString::fromLatin1(key), QStringLiteral(";"));
                 };
                 const QString acctId = item("Login_AcctID");
-                queryInterface<IPropStore>(ctx.sharedProps)
-                    ->addProperty(ctx.processId, QStringLiteral("AcctID"), acctId);
+                queryInterface<IPropStore>(ctx.session().sharedProps)
+                    ->addProperty(ctx.session().processId, QStringLiteral("AcctID"), acctId);
                 if (const auto id = numberIn(acctId))
-                    ctx.currentAcctID = *id;
+                    ctx.session().currentAcctID = *id;
                 for (const char* name : {"Login_Server_Name", "Login_User_Name", "Login_User_Pwd"})
                     cacheLoginValue(ctx, QString::fromLatin1(name), item(name), QStringLiteral("{System}"));
             }
@@ -141,7 +141,7 @@ CommandLineStart startFromCommandLine(ConsoleContext& ctx, const QString& comman
         resetTextResources(ctx, QString());
         if (!initConsoleEnvironment(ctx))
             return CommandLineStart::Ended;
-        openMainWindow(ctx);
+        openMainWindow(ctx, window);
         return CommandLineStart::Running;
     } catch (const Error& e) {
         showStartFailure(ctx, e);
@@ -149,7 +149,7 @@ CommandLineStart startFromCommandLine(ConsoleContext& ctx, const QString& comman
     }
 }
 
-StartOutcome startConsole(ConsoleContext& ctx, const DictionaryPtr& login) {
+StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const DictionaryPtr& login) {
     try {
         setBusyMessages(ctx);
         preloadComponents(ctx);
@@ -165,7 +165,7 @@ StartOutcome startConsole(ConsoleContext& ctx, const DictionaryPtr& login) {
             showMessage(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。"), false);
             return StartOutcome::Ended;
         }
-        ctx.externalLaunch = false;
+        ctx.session().externalLaunch = false;
         if (login)
             silentLogin(ctx, *login);
         else if (loginConsole(ctx, true, false) != -1)
@@ -173,7 +173,7 @@ StartOutcome startConsole(ConsoleContext& ctx, const DictionaryPtr& login) {
         if (!initConsoleEnvironment(ctx))
             return StartOutcome::Ended;
         resetTextResources(ctx, QString());
-        openMainWindow(ctx);
+        openMainWindow(ctx, window);
         return StartOutcome::Running;
     } catch (const Error& e) {
         showStartFailure(ctx, e);
@@ -195,19 +195,19 @@ void silentLogin(ConsoleContext& ctx, const Dictionary& login) {
         throw Error(errnum::InvalidProcedureCall, kNoUILoginProgId,
                     QStringLiteral("账套登录失败：用户名或密码不正确。"));
     buildLoginDictionary(ctx, props, acctId, status, account->acctName(), account->acctClosed());
-    ctx.currentAcctID = vb::clng(acctId);
+    ctx.session().currentAcctID = vb::clng(acctId);
 }
 
 std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force) {
     if (!doLogin)
         return 0;
-    if (ctx.loggedIn && !force)
+    if (ctx.session().loggedIn && !force)
         return -1;
     prepareLogin(ctx);
     const ObjectPtr object = createComponent(ctx.components(), kOwnerLoginProgId, true);
     const auto dialog = queryInterface<IOwnerLogin>(object);
-    if (const auto acctId = decodeExternalLaunch(ctx, ctx.commandLine)) {
-        ctx.externalLaunch = true;
+    if (const auto acctId = decodeExternalLaunch(ctx, ctx.session().commandLine)) {
+        ctx.session().externalLaunch = true;
         std::int32_t id = *acctId;
         if (!dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id))
             return 0;

@@ -8,6 +8,7 @@
 namespace zrk {
 
 class ConsoleContext;
+class IMainWindow;
 
 inline const QString kConsoleAppTitle = QStringLiteral("ZRK老板报表主控台");
 inline const QString kLoginContextProgId = QStringLiteral("SuiteLogin.Context");
@@ -22,11 +23,11 @@ enum class StartOutcome { Running, Ended };
 // NoSession when the line holds none (the interactive start follows), Running when the session
 // was adopted and the main window opened, Ended when it was refused (the reason was shown).
 enum class CommandLineStart { NoSession, Running, Ended };
-CommandLineStart startFromCommandLine(ConsoleContext& ctx, const QString& commandLine);
+CommandLineStart startFromCommandLine(ConsoleContext& ctx, IMainWindow& window, const QString& commandLine);
 
 // Logs in (silently from the dictionary when one is given, else interactively), prepares the
 // environment and opens the main window.
-StartOutcome startConsole(ConsoleContext& ctx, const DictionaryPtr& login);
+StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const DictionaryPtr& login);
 
 // The interactive owner login: -1 on success, 0 otherwise.
 std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force);

@@ -1,10 +1,10 @@
 #include "startup/login_registry.h"
 
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
 #include "platform/os_facts.h"
-#include "startup/component_roles.h"
-#include "startup/console_context.h"
-#include "startup/installation.h"
-#include "startup/password_scramble.h"
+#include "session/installation.h"
+#include "session/password_scramble.h"
 
 #include <QFileInfo>
 
@@ -45,13 +45,6 @@ QString getMachineName() {
 }
 QString getTerminalName() {
     return terminalName();
-}
-
-QString loginRegistryPath(const QString& terminalName, const QString& acctId) {
-    if (terminalName.isEmpty())
-        return kLoginRegistryRoot + QLatin1Char('\\') + acctId;
-    return kLoginRegistryRoot + QLatin1Char('\\') + terminalName + QLatin1Char('\\') + acctId +
-           QLatin1Char('\\');
 }
 
 bool writeLoginRegistry(ConsoleContext& ctx, const QString& userName, const QString& acctId,

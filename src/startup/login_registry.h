@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/login_entry.h"
+
 #include <QString>
 
 namespace zrk {
@@ -7,10 +9,6 @@ namespace zrk {
 class ConsoleContext;
 
 inline const QString kServerManagerProgId = QStringLiteral("ServerMgr.clsAct");
-inline const QString kLoginRegistryRoot = QStringLiteral("SoftWare\\QuorVel\\QVReg");
-
-// The key below the user's registry where the login entry of an account set is kept.
-QString loginRegistryPath(const QString& terminalName, const QString& acctId);
 
 // Writes the login entry that the account-set login reads to log in without a dialog; the
 // password is kept scrambled. False when the entry could not be written.

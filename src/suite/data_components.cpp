@@ -1,7 +1,7 @@
 #include "suite/data_components.h"
 
 #include "platform/vb_conversions.h"
-#include "startup/property_string.h"
+#include "session/property_string.h"
 #include "suite/session_access.h"
 
 #include <unistd.h>

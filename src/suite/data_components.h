@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/data_roles.h"
+#include "core/roles/data_roles.h"
 #include "platform/component_registry.h"
 #include "platform/db/connection.h"
 #include "platform/object.h"

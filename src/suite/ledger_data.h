@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/roles/ledger_roles.h"
 #include "platform/component_registry.h"
 #include "platform/db/connection.h"
 #include "platform/object.h"
-#include "shell/frame_roles.h"
 
 namespace zrk::suite {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launch/cache_facade.h"
+#include "core/roles/cache_facade.h"
 #include "platform/object.h"
 
 #include <map>

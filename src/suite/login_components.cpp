@@ -2,9 +2,9 @@
 
 #include "platform/os_facts.h"
 #include "platform/vb_conversions.h"
-#include "startup/login_registry.h"
-#include "startup/password_scramble.h"
-#include "startup/property_string.h"
+#include "session/login_entry.h"
+#include "session/password_scramble.h"
+#include "session/property_string.h"
 #include "suite/login_dialog.h"
 
 #include <QUuid>

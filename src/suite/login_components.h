@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/roles/component_roles.h"
 #include "platform/object.h"
 #include "platform/prompt_service.h"
 #include "platform/settings_store.h"
-#include "startup/component_roles.h"
 #include "suite/account_login.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/roles/component_roles.h"
 #include "platform/object.h"
 #include "platform/settings_store.h"
-#include "startup/component_roles.h"
 
 #include <QElapsedTimer>
 #include <QHash>

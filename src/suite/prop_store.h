@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/roles/component_roles.h"
 #include "platform/dictionary.h"
 #include "platform/object.h"
-#include "startup/component_roles.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/roles/component_roles.h"
 #include "platform/object.h"
-#include "startup/component_roles.h"
 
 #include <map>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "suite/session_access.h"
 
+#include "core/roles/component_roles.h"
 #include "platform/db/sql_literal.h"
-#include "startup/component_roles.h"
-#include "startup/property_string.h"
-#include "startup/session_properties.h"
+#include "session/property_string.h"
+#include "session/session_properties.h"
 
 namespace zrk::suite {
 

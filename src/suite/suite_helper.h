@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/roles/ledger_roles.h"
 #include "platform/object.h"
 #include "platform/prompt_service.h"
-#include "shell/frame_roles.h"
 
 namespace zrk::suite {
 

@@ -14,10 +14,11 @@ using Connections = test::ConsoleWithCompany;
 TEST_F(Connections, TheCompanyConnectionOpensOnTheSessionsConnectString) {
     conn->execute(QStringLiteral("create table t_Probe (FID int)"));
     ASSERT_TRUE(openCompanyConnection(console.ctx));
-    ASSERT_TRUE(console.ctx.companyConnection);
-    EXPECT_EQ(console.ctx.companyConnection->state(), 1);
-    EXPECT_EQ(console.ctx.companyConnection->connectionString(), connectString);
-    EXPECT_TRUE(console.ctx.companyConnection->execute(QStringLiteral("select count(*) from t_Probe")));
+    ASSERT_TRUE(console.ctx.session().companyConnection);
+    EXPECT_EQ(console.ctx.session().companyConnection->state(), 1);
+    EXPECT_EQ(console.ctx.session().companyConnection->connectionString(), connectString);
+    EXPECT_TRUE(
+        console.ctx.session().companyConnection->execute(QStringLiteral("select count(*) from t_Probe")));
 }
 
 TEST_F(Connections, TheEnginesErrorPassesOnUnchanged) {
@@ -47,8 +48,8 @@ TEST_F(Connections, TheEnginesErrorPassesOnUnchanged) {
         } catch (const Error& e) {
             EXPECT_EQ(e, *direct);
         }
-        ASSERT_TRUE(console.ctx.companyConnection);
-        EXPECT_EQ(console.ctx.companyConnection->state(), 0);
+        ASSERT_TRUE(console.ctx.session().companyConnection);
+        EXPECT_EQ(console.ctx.session().companyConnection->state(), 0);
         EXPECT_TRUE(console.prompts.messages().empty());
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/db/connection.h"
-#include "startup/session_properties.h"
+#include "session/session_properties.h"
 #include "support/query_text.h"
 #include "support/test_console.h"
 

@@ -1,9 +1,9 @@
 // The accounting environment checks on real account sets: one of the test's own making per case,
 // and the demo account set.
 #include "console_fixture.h"
+#include "core/roles/data_roles.h"
 #include "db/connections.h"
 #include "db/console_tables.h"
-#include "db/data_roles.h"
 #include "db/environment_checks.h"
 #include "db/query_helpers.h"
 #include "demo_generator.h"
@@ -180,7 +180,7 @@ TEST_F(EnvironmentChecks, OutOfStepFailureShowsItsMessageAndGivesFalse) {
     EXPECT_EQ(messageTexts(), QStringList({message}));
     // No company connection at all.
     console.prompts.clear();
-    console.ctx.companyConnection.reset();
+    console.ctx.session().companyConnection.reset();
     EXPECT_FALSE(isArApOutOfStep(console.ctx));
     EXPECT_EQ(messageTexts(), QStringList({message}));
 }
@@ -244,13 +244,13 @@ TEST(DemoAccountSet, PassesTheChecksAndTakesTheConsoleTables) {
     EXPECT_EQ(getProfileValue(console.ctx, QStringLiteral("GL"), QStringLiteral("AccountType")), 1);
 
     auto seed = openSeedFile(QStringLiteral(ZRK_BUILT_SEED_FILE));
-    EXPECT_TRUE(ensureConsoleTables(console.ctx, *console.ctx.companyConnection, *seed));
-    syncOwnerReportList(console.ctx, *console.ctx.companyConnection);
+    EXPECT_TRUE(ensureConsoleTables(console.ctx, *console.ctx.session().companyConnection, *seed));
+    syncOwnerReportList(console.ctx, *console.ctx.session().companyConnection);
     EXPECT_TRUE(console.prompts.messages().empty());
-    const auto shown = console.ctx.companyConnection->execute(QStringLiteral(
+    const auto shown = console.ctx.session().companyConnection->execute(QStringLiteral(
         "Select * from t_Boss_ElementPosition where FDetailFuncType=3 and FisShow='1' order by Forder"));
     EXPECT_EQ(shown->recordCount(), 6);
-    const auto owner = console.ctx.companyConnection->execute(QStringLiteral(
+    const auto owner = console.ctx.session().companyConnection->execute(QStringLiteral(
         "select count(*) as n, sum(case when FVisibleInList='0' then 1 else 0 end) as hidden from "
         "t_Rpt_Content_Boss"));
     EXPECT_GT(owner->value(QStringLiteral("n")).toInt32(), 0);

@@ -1,6 +1,6 @@
 // Feeds arbitrary text, keys and separators to the property-string readers.
 #include "fuzz_input.h"
-#include "startup/property_string.h"
+#include "session/property_string.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zrk::fuzz::FuzzInput input(data, size);

@@ -1,5 +1,5 @@
+#include "desktop/wait_cursor.h"
 #include "launch/cache_wrapper.h"
-#include "launch/wait_cursor.h"
 #include "suite/local_cache.h"
 #include "support/test_console.h"
 
@@ -35,7 +35,7 @@ private:
 class CacheWrapperTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        console.ctx.processId = 1234;
+        console.ctx.session().processId = 1234;
         console.ctx.components().add(kLocalCacheProgId, [this] {
             ++created;
             return std::make_shared<CountingCache>(items, calls);
@@ -67,8 +67,8 @@ TEST_F(CacheWrapperTest, APlainValueLivesOnlyInTheEntryList) {
     EXPECT_EQ(cache.getItem(QStringLiteral("Sys_SubSysList"), QStringLiteral("gl")), Variant(true));
     EXPECT_EQ(created, 0);
     EXPECT_EQ(calls, 0);
-    ASSERT_EQ(console.ctx.cacheEntries.size(), 1u);
-    const auto& entry = *console.ctx.cacheEntries[0];
+    ASSERT_EQ(console.ctx.cache().entries.size(), 1u);
+    const auto& entry = *console.ctx.cache().entries[0];
     EXPECT_EQ(entry.item(QStringLiteral("Category")), Variant(QStringLiteral("1234_Sys_SubSysList")));
     EXPECT_EQ(entry.item(QStringLiteral("Key")), Variant(QStringLiteral("gl")));
     EXPECT_EQ(entry.item(QStringLiteral("IsObject")), Variant(false));
@@ -93,13 +93,13 @@ TEST_F(CacheWrapperTest, KeysDifferingOnlyInCaseShareOneEntry) {
               QString());
     cache.add(QStringLiteral("sys_periodstringlist"), QStringLiteral("gl"), QStringLiteral("2026年2期"),
               QString());
-    EXPECT_EQ(console.ctx.cacheEntries.size(), 1u);
+    EXPECT_EQ(console.ctx.cache().entries.size(), 1u);
     CacheWrapper other(console.ctx); // wrappers share the process's entry list
     other.add(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("gL"), QStringLiteral("2026年3期"),
               QString());
     other.add(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("ar"), QStringLiteral("2026年3期"),
               QString());
-    EXPECT_EQ(console.ctx.cacheEntries.size(), 2u);
+    EXPECT_EQ(console.ctx.cache().entries.size(), 2u);
     EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("GL")),
               Variant(QStringLiteral("2026年3期")));
 }
@@ -116,7 +116,7 @@ TEST_F(CacheWrapperTest, ObjectsAndVersionedValuesGoToTheComponentUnderTheProces
         Variant(6.5));
     EXPECT_EQ(items->count({QStringLiteral("1234_FUNCS"), QStringLiteral("SVC"), QString()}), 1u);
     // Another process sees none of it.
-    console.ctx.processId = 99;
+    console.ctx.session().processId = 99;
     CacheWrapper elsewhere(console.ctx);
     EXPECT_EQ(elsewhere.getItem(QStringLiteral("Funcs"), QStringLiteral("rate"), Variant(0.0),
                                 QStringLiteral("v1")),
@@ -129,7 +129,7 @@ TEST_F(CacheWrapperTest, RemovingNeedsAnEntry) {
     EXPECT_EQ(created, 0);
     cache.add(QStringLiteral("Funcs"), QStringLiteral("svc"), std::make_shared<Dictionary>(), QString());
     cache.remove(QStringLiteral("Funcs"), QStringLiteral("SVC"));
-    EXPECT_TRUE(console.ctx.cacheEntries.empty());
+    EXPECT_TRUE(console.ctx.cache().entries.empty());
     EXPECT_TRUE(items->empty());
 }
 
@@ -141,15 +141,15 @@ TEST_F(CacheWrapperTest, OnlyLevelOneEmptiesCategoriesAndEverything) {
     user.add(QStringLiteral("Other"), QStringLiteral("k"), 1, QString());
     user.removeAll();
     user.removeCategory(QStringLiteral("Sys_SubSysList"));
-    EXPECT_EQ(console.ctx.cacheEntries.size(), 3u);
+    EXPECT_EQ(console.ctx.cache().entries.size(), 3u);
 
     CacheWrapper cleanup(console.ctx, 1);
     cleanup.removeCategory(QStringLiteral("Sys_SubSysList"));
-    ASSERT_EQ(console.ctx.cacheEntries.size(), 1u);
+    ASSERT_EQ(console.ctx.cache().entries.size(), 1u);
     EXPECT_TRUE(items->empty());
     EXPECT_EQ(user.getItem(QStringLiteral("Other"), QStringLiteral("k")), Variant(1));
     cleanup.removeAll();
-    EXPECT_TRUE(console.ctx.cacheEntries.empty());
+    EXPECT_TRUE(console.ctx.cache().entries.empty());
 }
 
 TEST_F(CacheWrapperTest, AMissingCacheComponentReachesTheCallerWithItsProgId) {
@@ -177,21 +177,21 @@ TEST(WaitCursor, NestedInstancesKeepTheHourglassUntilBothAreReleased) {
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         {
             WaitCursor inner(console.ctx);
-            EXPECT_EQ(console.ctx.waitCursorCount, 2);
+            EXPECT_EQ(console.ctx.desktop().waitCursors, 2);
         }
         EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
         outer.release();
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
-    EXPECT_EQ(console.ctx.waitCursorCount, 0);
+    EXPECT_EQ(console.ctx.desktop().waitCursors, 0);
 }
 
 TEST(WaitCursor, ReleasingBelowZeroRaisesError1) {
     test::TestConsole console;
     WaitCursor cursor(console.ctx);
-    console.ctx.waitCursorCount = 0; // someone released it behind our back
+    console.ctx.desktop().waitCursors = 0; // someone released it behind our back
     EXPECT_EQ(errorNumberOf([&] { cursor.release(); }), 1);
-    EXPECT_EQ(console.ctx.waitCursorCount, 0);
+    EXPECT_EQ(console.ctx.desktop().waitCursors, 0);
     QGuiApplication::restoreOverrideCursor(); // the hourglass this test put up
 }
 

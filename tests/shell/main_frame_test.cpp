@@ -1,10 +1,10 @@
+#include "board/board_window.h"
+#include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
-#include "shell/board_window.h"
-#include "shell/frame_roles.h"
+#include "session/session_properties.h"
+#include "session/user_settings.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
-#include "startup/session_properties.h"
-#include "startup/user_settings.h"
 #include "support/test_console.h"
 
 #include <QDir>
@@ -59,6 +59,13 @@ private:
     Books& books_;
 };
 
+// The owner's login as the frame sees it: each call answers through the test's function.
+class ScriptedLogin : public IConsoleLogin {
+public:
+    std::function<std::int32_t(bool, bool)> answer;
+    std::int32_t loginConsole(bool doLogin, bool force) override { return answer(doLogin, force); }
+};
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,7 +78,7 @@ protected:
         publishFromDictionary(console.ctx,
                               Dictionary{{QStringLiteral("UserName"), QStringLiteral("老板")},
                                          {QStringLiteral("AcctName"), QStringLiteral("  演示账套 ")}});
-        console.ctx.loginConsole = [this](bool, bool) {
+        login.answer = [this](bool, bool) {
             ++logins;
             return -1;
         };
@@ -79,10 +86,10 @@ protected:
 
     // Loads and shows the frame, as start-up does, and waits for the board to be built.
     MainFrame& start() {
-        frame = std::make_unique<MainFrame>(console.ctx);
+        frame = std::make_unique<MainFrame>(console.ctx, MainFrame::Roles{login, boards});
         frame->load();
         frame->show();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return console.ctx.board().built; }, 5000));
         return *frame;
     }
 
@@ -95,6 +102,8 @@ protected:
     test::TestConsole console;
     Books books;
     int logins = 0;
+    ScriptedLogin login;
+    BoardWindowFactory boards{console.ctx};
     std::unique_ptr<MainFrame> frame;
 };
 
@@ -111,7 +120,7 @@ TEST_F(MainFrameTest, LoadShowsCaptionStatusBarAndTheBuiltBoard) {
                              QStringLiteral("ViewFlag"), QString()),
               Variant(QStringLiteral("1")));
     ASSERT_NE(f.board(), nullptr);
-    EXPECT_EQ(f.board()->findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
+    EXPECT_EQ(f.board()->widget()->findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
               QStringLiteral("华东贸易有限公司"));
     EXPECT_TRUE(f.bandIndex()->contains(QStringLiteral("Bar")));
 }
@@ -130,8 +139,8 @@ TEST_F(MainFrameTest, EveryModulesPeriodIsCached) {
 }
 
 TEST_F(MainFrameTest, ApplicationTypeOneShowsTheBusinessPeriodForTheLedger) {
-    console.ctx.scheme.loaded = true;
-    console.ctx.scheme.appType = 1;
+    console.ctx.scheme().loaded = true;
+    console.ctx.scheme().appType = 1;
     books.profile.clear(); // missing values read as year 0000 and period 0
     books.year = 7;
     start();
@@ -177,11 +186,11 @@ TEST_F(MainFrameTest, ClosingAsksAndAnswerNoKeepsEverythingOpen) {
     console.prompts.queueAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(f.close());
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(console.ctx.cacheEntries.empty()); // the console's cache is emptied on unload
+    EXPECT_TRUE(console.ctx.cache().entries.empty()); // the console's cache is emptied on unload
 }
 
 TEST_F(MainFrameTest, AClosingRequestWhileTheBoardLoadsIsRefusedWithoutAQuestion) {
-    frame = std::make_unique<MainFrame>(console.ctx);
+    frame = std::make_unique<MainFrame>(console.ctx, MainFrame::Roles{login, boards});
     frame->show(); // not loaded: no board yet
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(console.prompts.messages().empty());
@@ -197,22 +206,9 @@ TEST_F(MainFrameTest, TheBoardRefusesItsOwnCloseButtonAndARefreshReopensIt) {
     f.refreshSystem(false); // no login asked, a new board built from the account set
     EXPECT_TRUE(boardFrame.isNull());
     EXPECT_EQ(f.mdiArea()->subWindowList().size(), 1);
-    EXPECT_TRUE(console.ctx.boardBuilt);
+    EXPECT_TRUE(console.ctx.board().built);
     EXPECT_EQ(logins, 0);
     EXPECT_EQ(books.refreshes, 1);
-}
-
-TEST(BoardWindow, IsBuiltOnlyWhenActiveWhileMaximised) {
-    test::TestConsole console;
-    BoardWindow board(console.ctx);
-    board.activate(false);
-    EXPECT_FALSE(console.ctx.boardBuilt);
-    EXPECT_TRUE(console.ctx.boardActive);
-    board.deactivate();
-    EXPECT_FALSE(console.ctx.boardActive);
-    board.activate(true);
-    EXPECT_TRUE(console.ctx.boardBuilt);
-    EXPECT_FALSE(board.rebuildOnActivate());
 }
 
 TEST_F(MainFrameTest, TheUserPanelLogsInAgainOnceAtATime) {
@@ -220,7 +216,7 @@ TEST_F(MainFrameTest, TheUserPanelLogsInAgainOnceAtATime) {
     QLabel* user = f.panels().panel(StatusPanels::kUser);
     EXPECT_EQ(user->toolTip(), QStringLiteral("用户名称"));
     bool clickedDuringLogin = false;
-    console.ctx.loginConsole = [&](bool doLogin, bool force) {
+    login.answer = [&](bool doLogin, bool force) {
         EXPECT_TRUE(doLogin && force);
         ++logins;
         EXPECT_EQ(user->toolTip(), QString());
@@ -233,7 +229,7 @@ TEST_F(MainFrameTest, TheUserPanelLogsInAgainOnceAtATime) {
     QTest::mouseClick(user, Qt::LeftButton);
     EXPECT_EQ(logins, 1);
     EXPECT_EQ(user->toolTip(), QStringLiteral("用户名称"));
-    EXPECT_TRUE(console.ctx.boardBuilt);
+    EXPECT_TRUE(console.ctx.board().built);
     EXPECT_EQ(books.refreshes, 1);
 }
 
@@ -242,7 +238,9 @@ TEST(MainFrameSize, IsAtLeast800By600AtNinetySixDotsPerInch) {
     EXPECT_EQ(MainFrame::minimumFrameSize(120), QSize(1000, 750));
     EXPECT_EQ(MainFrame::minimumFrameSize(144), QSize(1200, 900));
     test::TestConsole console;
-    MainFrame frame(console.ctx);
+    ScriptedLogin login;
+    BoardWindowFactory boards{console.ctx};
+    MainFrame frame(console.ctx, MainFrame::Roles{login, boards});
     frame.show();
     frame.resize(300, 200);
     EXPECT_GE(frame.width(), MainFrame::minimumFrameSize(frame.logicalDpiY()).width());

@@ -1,7 +1,7 @@
+#include "core/roles/component_roles.h"
+#include "session/password_scramble.h"
 #include "startup/command_line.h"
-#include "startup/component_roles.h"
 #include "startup/login_registry.h"
-#include "startup/password_scramble.h"
 #include "suite/launch_params.h"
 #include "support/test_console.h"
 
@@ -133,7 +133,7 @@ TEST_F(ExternalLaunch, AMissingDecoderIsReportedAndTheLaunchIsDropped) {
 }
 
 TEST_F(ExternalLaunch, IsDecodedOnlyOnce) {
-    console.ctx.externalLaunch = true;
+    console.ctx.session().externalLaunch = true;
     EXPECT_FALSE(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=") +
                                                        base64(QStringLiteral("Username=a;AcctID=1;")) +
                                                        QStringLiteral(";AlgID=1")));

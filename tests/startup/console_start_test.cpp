@@ -1,10 +1,11 @@
 #include "demo_install.h"
 #include "launch/cache_wrapper.h"
+#include "session/session_properties.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
 #include "startup/command_line.h"
 #include "startup/console_start.h"
-#include "startup/session_properties.h"
+#include "startup/console_windows.h"
 #include "suite/launch_params.h"
 #include "suite/login_dialog.h"
 #include "support/demo_account_set.h"
@@ -28,16 +29,7 @@ protected:
     void SetUp() override {
         qputenv("ZRK_SEED_FILE", ZRK_TEST_SEED_FILE);
         test::DemoInstallation::install(console);
-        console.ctx.showMainWindow = [this] {
-            if (!frame) {
-                frame = std::make_unique<MainFrame>(console.ctx);
-                frame->load();
-            }
-            frame->show();
-        };
-        console.ctx.loginConsole = [this](bool doLogin, bool force) {
-            return loginConsole(console.ctx, doLogin, force);
-        };
+        windows = std::make_unique<ConsoleWindows>(console.ctx);
     }
 
     QString launchLine() {
@@ -58,45 +50,46 @@ protected:
 
     // The running console as the owner sees it.
     void expectRunningConsole() {
-        ASSERT_NE(frame, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
-        EXPECT_TRUE(console.ctx.loggedIn);
-        EXPECT_EQ(frame->windowTitle(), QStringLiteral("QuorvelZRKNimbra老板报表 - [主界面]"));
-        EXPECT_EQ(frame->statusString(), QStringLiteral("就绪"));
-        EXPECT_FALSE(frame->panels().text(StatusPanels::kCompany).isEmpty());
-        EXPECT_EQ(frame->panels().text(StatusPanels::kAccountSet), QStringLiteral("华岳商贸（演示账套）"));
+        ASSERT_NE(frame(), nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.board().built; }, 5000));
+        EXPECT_TRUE(console.ctx.session().loggedIn);
+        EXPECT_EQ(frame()->windowTitle(), QStringLiteral("QuorvelZRKNimbra老板报表 - [主界面]"));
+        EXPECT_EQ(frame()->statusString(), QStringLiteral("就绪"));
+        EXPECT_FALSE(frame()->panels().text(StatusPanels::kCompany).isEmpty());
+        EXPECT_EQ(frame()->panels().text(StatusPanels::kAccountSet), QStringLiteral("华岳商贸（演示账套）"));
         const QDate today = QDate::currentDate();
         const QString period = QStringLiteral("%1年第%2期").arg(today.year()).arg(today.month());
-        EXPECT_EQ(frame->periodString(), period);
-        EXPECT_EQ(frame->panels().text(StatusPanels::kUser), QStringLiteral("boss"));
+        EXPECT_EQ(frame()->periodString(), period);
+        EXPECT_EQ(frame()->panels().text(StatusPanels::kUser), QStringLiteral("boss"));
         CacheWrapper cache(console.ctx);
         EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("xs")),
                   Variant(QStringLiteral("销售管理：") + period));
         EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QStringLiteral("gl")),
                   Variant(QStringLiteral("账务处理：") + period));
         // The console tables are in the account set now.
-        const auto tables = console.ctx.companyConnection->execute(
+        const auto tables = console.ctx.session().companyConnection->execute(
             QStringLiteral("Select count(*) As n From t_Boss_ElementPosition"));
         EXPECT_GT(tables->value(0).toInt32(), 0);
     }
 
     test::TestConsole console;
-    std::unique_ptr<MainFrame> frame;
+    std::unique_ptr<ConsoleWindows> windows;
+    MainFrame* frame() const { return windows->frame(); }
 };
 
 TEST_F(ConsoleStart, FromTheCommandLineSession) {
-    EXPECT_EQ(startFromCommandLine(console.ctx, QLatin1Char('"') + launchLine() + QLatin1Char('"')),
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows, QLatin1Char('"') + launchLine() + QLatin1Char('"')),
               CommandLineStart::Running);
     expectRunningConsole();
     EXPECT_EQ(getSessionProperty(console.ctx, QStringLiteral("UsedInBossRpt")), Variant(std::int16_t{1}));
-    EXPECT_EQ(console.ctx.currentAcctID, 1);
+    EXPECT_EQ(console.ctx.session().currentAcctID, 1);
     EXPECT_TRUE(console.prompts.dialogTitles().empty()); // no login dialog
 }
 
 TEST_F(ConsoleStart, TheLoginInfoGoesToTheServerCache) {
     const QString info = base64(
         QStringLiteral("Login_AcctID=1;Login_Server_Name=APP1;Login_User_Name=boss;Login_User_Pwd=x;"));
-    EXPECT_EQ(startFromCommandLine(console.ctx,
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows,
                                    launchLine() + QStringLiteral("LoginInfo=") + info + QLatin1Char(';')),
               CommandLineStart::Running);
     EXPECT_EQ(getSessionAcctID(console.ctx), QStringLiteral("1"));
@@ -105,9 +98,9 @@ TEST_F(ConsoleStart, TheLoginInfoGoesToTheServerCache) {
 }
 
 TEST_F(ConsoleStart, FromTheLoginDialog) {
-    EXPECT_EQ(startFromCommandLine(console.ctx, QString()), CommandLineStart::NoSession);
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows, QString()), CommandLineStart::NoSession);
     answerLogin(QStringLiteral("boss"), QStringLiteral("boss123"));
-    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);
     expectRunningConsole();
     ASSERT_EQ(console.prompts.dialogTitles().size(), 1u);
 }
@@ -117,38 +110,39 @@ TEST_F(ConsoleStart, FromAnotherProgramsLoginDictionary) {
         std::make_shared<Dictionary>(Dictionary{{QStringLiteral("AcctID"), 1},
                                                 {QStringLiteral("Username"), QStringLiteral("boss")},
                                                 {QStringLiteral("Password"), QStringLiteral("boss123")}});
-    EXPECT_EQ(startConsole(console.ctx, login), StartOutcome::Running);
+    EXPECT_EQ(startConsole(console.ctx, *windows, login), StartOutcome::Running);
     expectRunningConsole();
     EXPECT_TRUE(console.prompts.dialogTitles().empty());
 }
 
 TEST_F(ConsoleStart, AnExternalLaunchLogsOnWithoutTheDialog) {
-    console.ctx.commandLine = QStringLiteral("VYTParams=") +
-                              base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
-                              QStringLiteral(";AlgID=1");
-    EXPECT_EQ(startFromCommandLine(console.ctx, console.ctx.commandLine), CommandLineStart::NoSession);
-    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
+    console.ctx.session().commandLine = QStringLiteral("VYTParams=") +
+                                        base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                                        QStringLiteral(";AlgID=1");
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows, console.ctx.session().commandLine),
+              CommandLineStart::NoSession);
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);
     expectRunningConsole();
-    EXPECT_TRUE(console.ctx.externalLaunch);
+    EXPECT_TRUE(console.ctx.session().externalLaunch);
     EXPECT_TRUE(console.prompts.dialogTitles().empty());
 }
 
 TEST_F(ConsoleStart, TheExitQuestionAndTheRefusalWhileTheBoardLoads) {
-    ASSERT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Running);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.boardBuilt; }, 5000));
+    ASSERT_EQ(startFromCommandLine(console.ctx, *windows, launchLine()), CommandLineStart::Running);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.board().built; }, 5000));
     // While the board is (re)built, a close request is refused without a question.
-    console.ctx.boardBuilt = false;
-    EXPECT_FALSE(frame->close());
+    console.ctx.board().built = false;
+    EXPECT_FALSE(frame()->close());
     EXPECT_TRUE(console.prompts.messages().empty());
-    console.ctx.boardBuilt = true;
+    console.ctx.board().built = true;
     console.prompts.queueAnswer(MessageAnswer::No);
-    EXPECT_FALSE(frame->close());
+    EXPECT_FALSE(frame()->close());
     ASSERT_EQ(console.prompts.messages().size(), 1u);
     EXPECT_EQ(console.prompts.messages()[0].text, QStringLiteral("是否确认退出QuorvelZRKNimbra老板报表？"));
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame()->isVisible());
     console.prompts.queueAnswer(MessageAnswer::Yes);
-    EXPECT_TRUE(frame->close());
-    EXPECT_EQ(console.ctx.companyConnection, nullptr); // the unload closed the company connection
+    EXPECT_TRUE(frame()->close());
+    EXPECT_EQ(console.ctx.session().companyConnection, nullptr); // the unload closed the company connection
 }
 
 // Every refused start shows why and opens no window.
@@ -162,9 +156,9 @@ class RefusedStart : public ConsoleStart, public ::testing::WithParamInterface<B
 
 TEST_P(RefusedStart, ShowsItsMessageAndOpensNoWindow) {
     const BadStart& bad = GetParam();
-    EXPECT_EQ(startFromCommandLine(console.ctx, bad.line(launchLine())), CommandLineStart::Ended);
-    EXPECT_EQ(frame, nullptr);
-    EXPECT_FALSE(console.ctx.loggedIn);
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows, bad.line(launchLine())), CommandLineStart::Ended);
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_FALSE(console.ctx.session().loggedIn);
     ASSERT_FALSE(console.prompts.messages().empty());
     EXPECT_TRUE(console.prompts.messages().back().text.contains(QString::fromUtf8(bad.message)))
         << console.prompts.messages().back().text.toStdString();
@@ -204,12 +198,12 @@ TEST_F(ConsoleStart, AnAccountSetAnotherProgramHoldsLockedIsNamedAndNothingHangs
         ASSERT_TRUE(holder.open());
         QSqlQuery lock(holder);
         ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE"))); // readers may read, nobody may write
-        EXPECT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Ended);
+        EXPECT_EQ(startFromCommandLine(console.ctx, *windows, launchLine()), CommandLineStart::Ended);
         lock.exec(QStringLiteral("ROLLBACK"));
         holder.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
-    EXPECT_EQ(frame, nullptr);
+    EXPECT_EQ(frame(), nullptr);
     ASSERT_FALSE(console.prompts.messages().empty());
     EXPECT_TRUE(console.prompts.messages().back().text.contains(file))
         << console.prompts.messages().back().text.toStdString();
@@ -225,8 +219,8 @@ TEST_F(ConsoleStart, ThreeWrongPasswordsEndTheStart) {
         }
         return login.result();
     });
-    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Ended);
-    EXPECT_EQ(frame, nullptr);
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Ended);
+    EXPECT_EQ(frame(), nullptr);
     EXPECT_EQ(console.prompts.messages().back().text, QStringLiteral("密码连续输入错误3次，登录已取消。"));
 }
 
@@ -235,8 +229,8 @@ TEST_F(ConsoleStart, AWrongPasswordInTheDictionaryEndsTheStart) {
         std::make_shared<Dictionary>(Dictionary{{QStringLiteral("AcctID"), 1},
                                                 {QStringLiteral("Username"), QStringLiteral("boss")},
                                                 {QStringLiteral("Password"), QStringLiteral("x")}});
-    EXPECT_EQ(startConsole(console.ctx, login), StartOutcome::Ended);
-    EXPECT_EQ(frame, nullptr);
+    EXPECT_EQ(startConsole(console.ctx, *windows, login), StartOutcome::Ended);
+    EXPECT_EQ(frame(), nullptr);
     ASSERT_EQ(console.prompts.messages().size(), 1u);
     EXPECT_EQ(console.prompts.messages()[0].title, QStringLiteral("ZRK老板报表主控台"));
 }
@@ -248,16 +242,16 @@ TEST_F(ConsoleStart, LaunchParametersThatDoNotDecryptFallBackToTheDialog) {
     const QString sealed = decoder.encipher(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;"), 2);
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
                            QStringLiteral("k2"));
-    console.ctx.commandLine = QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2");
+    console.ctx.session().commandLine = QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2");
     answerLogin(QStringLiteral("boss"), QStringLiteral("boss123"));
-    EXPECT_EQ(startConsole(console.ctx, nullptr), StartOutcome::Running);
-    EXPECT_FALSE(console.ctx.externalLaunch);
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);
+    EXPECT_FALSE(console.ctx.session().externalLaunch);
     EXPECT_EQ(console.prompts.dialogTitles().size(), 1u);
     EXPECT_FALSE(console.prompts.messages().empty());
 }
 
 TEST_F(ConsoleStart, AFailedReloginKeepsThePreviousSession) {
-    ASSERT_EQ(startFromCommandLine(console.ctx, launchLine()), CommandLineStart::Running);
+    ASSERT_EQ(startFromCommandLine(console.ctx, *windows, launchLine()), CommandLineStart::Running);
     const QString before = getSessionPropsString(console.ctx);
     EXPECT_EQ(loginConsole(console.ctx, true, true), 0); // the dialog is cancelled
     EXPECT_EQ(getSessionPropsString(console.ctx), before);

@@ -1,6 +1,6 @@
+#include "core/roles/ledger_roles.h"
 #include "platform/db/connection.h"
-#include "shell/frame_roles.h"
-#include "startup/session_properties.h"
+#include "session/session_properties.h"
 #include "support/test_console.h"
 
 #include <gtest/gtest.h>

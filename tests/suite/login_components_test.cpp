@@ -1,6 +1,6 @@
-#include "startup/component_roles.h"
+#include "core/roles/component_roles.h"
+#include "session/property_string.h"
 #include "startup/login_registry.h"
-#include "startup/property_string.h"
 #include "suite/login_dialog.h"
 #include "support/demo_account_set.h"
 

@@ -1,4 +1,4 @@
-#include "startup/component_roles.h"
+#include "core/roles/component_roles.h"
 #include "suite/core_registry.h"
 #include "suite/lang_info.h"
 #include "suite/res_text_loader.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/console_context.h"
+#include "desktop/scripted_prompt_service.h"
 #include "platform/os_facts.h"
-#include "platform/prompt_service.h"
-#include "startup/console_context.h"
 #include "suite/suite_components.h"
 
 #include <QTemporaryDir>

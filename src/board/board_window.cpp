@@ -1,0 +1,65 @@
+#include "board/board_window.h"
+
+#include "core/console_context.h"
+#include "core/roles/ledger_roles.h"
+#include "platform/component_registry.h"
+#include "session/session_properties.h"
+#include "session/texts.h"
+
+#include <QVBoxLayout>
+
+namespace zrk {
+
+BoardWindow::BoardWindow(ConsoleContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("dlgDataFlow"));
+    setWindowTitle(translate(ctx_, kBoardCaption));
+    auto* layout = new QVBoxLayout(this);
+    back_ = new QWidget(this);
+    back_->setObjectName(QStringLiteral("picBack"));
+    auto* backLayout = new QVBoxLayout(back_);
+    company_ = new QLabel(back_);
+    company_->setObjectName(QStringLiteral("lblCompany"));
+    company_->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold;"));
+    accountSet_ = new QLabel(back_);
+    accountSet_->setObjectName(QStringLiteral("lblAccountSet"));
+    backLayout->addStretch();
+    backLayout->addWidget(company_, 0, Qt::AlignHCenter);
+    backLayout->addWidget(accountSet_, 0, Qt::AlignHCenter);
+    backLayout->addStretch();
+    layout->addWidget(back_);
+    back_->hide();
+    ctx_.board().built = false;
+}
+
+void BoardWindow::activate(bool maximised) {
+    ctx_.board().active = true;
+    if (rebuildOnActivate_ && maximised)
+        build();
+}
+
+void BoardWindow::deactivate() {
+    ctx_.board().active = false;
+}
+
+void BoardWindow::onBuilt(std::function<void()> callback) {
+    connect(this, &BoardWindow::boardBuilt, this, std::move(callback));
+}
+
+void BoardWindow::build() {
+    QString company;
+    try {
+        const auto ledger =
+            queryInterface<ILedgerData>(createComponent(ctx_.components(), kLedgerDataProgId, true));
+        company = ledger->systemProfile()->companyName();
+    } catch (const Error&) {
+        // The company name is a caption; the board builds without it.
+    }
+    company_->setText(company);
+    accountSet_->setText(getSessionAcctName(ctx_).trimmed());
+    ctx_.board().built = true;
+    back_->show();
+    rebuildOnActivate_ = false;
+    emit boardBuilt();
+}
+
+} // namespace zrk

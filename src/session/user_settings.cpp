@@ -1,0 +1,38 @@
+#include "session/user_settings.h"
+
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
+
+namespace zrk {
+
+namespace {
+std::shared_ptr<IUserProfile> loadedProfile(ConsoleContext& ctx, const QString& application,
+                                            const QString& section) {
+    auto profile = queryInterface<IUserProfile>(createComponent(ctx.components(), kUserProfileProgId, true));
+    profile->load(application, section);
+    return profile;
+}
+} // namespace
+
+Variant getUserSetting(ConsoleContext& ctx, const QString& application, const QString& section,
+                       const QString& key, const Variant& defaultValue) {
+    try {
+        const Variant value =
+            loadedProfile(ctx, application, section)->dictionary()->value(key, defaultValue);
+        if (defaultValue.type() == Variant::Type::Boolean)
+            return value.toBool();
+        return value.isNull() ? QString() : value.toString();
+    } catch (const Error&) {
+        return {};
+    }
+}
+
+bool saveUserSetting(ConsoleContext& ctx, const QString& application, const QString& section,
+                     const QString& key, const Variant& value) {
+    const auto profile = loadedProfile(ctx, application, section);
+    profile->dictionary()->set(key, value);
+    profile->save(application, section);
+    return true;
+}
+
+} // namespace zrk
