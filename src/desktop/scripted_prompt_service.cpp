@@ -5,21 +5,9 @@
 namespace zrk {
 
 void ScriptedPromptService::clear() {
-    answers_.clear();
+    ScriptedMessages::clear();
     dialogs_.clear();
-    messages_.clear();
     dialogTitles_.clear();
-}
-
-MessageAnswer ScriptedPromptService::messageBox(const QString& text, const QString& title, MessageIcon icon,
-                                                MessageButtons buttons) {
-    MessageAnswer answer = safeAnswer(buttons);
-    if (!answers_.empty()) {
-        answer = answers_.front();
-        answers_.erase(answers_.begin());
-    }
-    messages_.push_back({text, title, icon, buttons, answer});
-    return answer;
 }
 
 int ScriptedPromptService::execDialog(QDialog& dialog) {

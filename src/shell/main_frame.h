@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/roles/console_roles.h"
 #include "platform/dictionary.h"
+#include "shell/frame_presenter.h"
 
 #include <QMainWindow>
 #include <QMdiArea>
@@ -21,44 +21,37 @@ public:
 };
 
 // The console's frame window: a multiple-document area holding the main board and the host
-// windows of started functions, the command bar, and the status bar with its five panels.
-class MainFrame : public QMainWindow {
+// windows of started functions, the command bar, and the status bar with its five panels. It
+// mirrors its presenter and forwards the area's and the panels' events to it.
+class MainFrame : public QMainWindow, private IFrameView {
     Q_OBJECT
 public:
-    // The roles the frame is handed: the owner's login, the maker of the main board, and the
-    // service object (none until the console publishes one).
-    struct Roles {
-        IConsoleLogin& login;
-        IBoardFactory& boards;
-        IMainService* service = nullptr;
-    };
+    using Roles = FrameRoles;
 
     MainFrame(ConsoleContext& ctx, Roles roles, QWidget* parent = nullptr);
     ~MainFrame() override;
 
-    // The smallest size the frame takes at the display's vertical dots per inch.
-    static QSize minimumFrameSize(int dpiY);
+    static QSize minimumFrameSize(int dpiY) { return zrk::minimumFrameSize(dpiY); }
 
-    // Caption, texts, status bar, command index, tool-bar flag, then the board.
     void load();
-    // Whether closing asks the owner first (set by load).
-    void setAskOnExit(bool ask) { askOnExit_ = ask; }
+    void setAskOnExit(bool ask) { presenter_.setAskOnExit(ask); }
 
     // Status bar.
-    void setStatusBar();
-    void setModuleAndPeriod(const QString& module, const QString& period, int flags);
-    void setPeriodString(const QString& text);
-    QString periodString() const;
-    void setStatusString(const QString& text);
-    QString statusString() const;
-    QString moduleText() const { return moduleText_; }
+    void setStatusBar() { presenter_.setStatusBar(); }
+    void setModuleAndPeriod(const QString& module, const QString& period, int flags) {
+        presenter_.setModuleAndPeriod(module, period, flags);
+    }
+    void setPeriodString(const QString& text) { presenter_.setPeriodString(text); }
+    QString periodString() const { return presenter_.periodString(); }
+    void setStatusString(const QString& text) { presenter_.setStatusString(text); }
+    QString statusString() const { return presenter_.statusString(); }
+    QString moduleText() const { return presenter_.moduleText(); }
     StatusPanels& panels() const { return *panels_; }
 
     // A host window became active (itself), or a child closed or deactivated (nullptr).
     void notifyActiveForm(QObject* form);
-    void refreshEnvironment();
-    // Closes every child, empties the cache, logs in again when asked, reopens the board.
-    void refreshSystem(bool relogin);
+    void refreshEnvironment() { presenter_.refreshEnvironment(); }
+    void refreshSystem(bool relogin) { presenter_.refreshSystem(relogin); }
 
     IBoard* board() const;
     QMdiArea* mdiArea() const { return mdi_; }
@@ -72,29 +65,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool queryUnload();
-    void unload();
-    void openBoard();
-    void closeChildren();
-    void buildCommandIndex();
-    void updateCaption();
+    // IFrameView
+    void showCaption(const QString& caption) override { setWindowTitle(caption); }
+    void showPanel(int number, const QString& text) override;
+    void showUserPanelTip(const QString& tip) override;
+    QString maximisedChildTitle() const override;
+    void openBoard(IBoardFactory& boards) override;
+    void closeChildren() override;
+    void translateForm() override;
+    void buildCommandIndex() override;
+    void dropCommandIndex() override;
+
     void onSubWindowActivated(QMdiSubWindow* window);
-    void onUserPanelClicked();
-    void reportError(const class Error& error);
-    QString productCaption() const;
+    void unload();
 
     ConsoleContext& ctx_;
-    Roles roles_;
     QMdiArea* mdi_;
     StatusPanels* panels_;
     QPointer<BoardFrame> boardFrame_;
-    bool askOnExit_ = false;
-    bool reloginBusy_ = false;
-    bool unloaded_ = false;
     DictionaryPtr bandIndex_;
     DictionaryPtr toolIndex_;
-    QString moduleText_;
-    QString periodText_;
+    FramePresenter presenter_;
 };
 
 } // namespace zrk

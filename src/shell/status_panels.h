@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/frame_presenter.h"
+
 #include <QLabel>
 #include <QStatusBar>
 #include <array>
@@ -13,8 +15,9 @@ class StatusPanels : public QObject {
 public:
     explicit StatusPanels(QStatusBar& bar);
 
-    static constexpr int kCount = 5;
-    static constexpr int kStatus = 1, kCompany = 2, kAccountSet = 3, kPeriod = 4, kUser = 5;
+    static constexpr int kCount = panel::kCount;
+    static constexpr int kStatus = panel::kStatus, kCompany = panel::kCompany, kAccountSet = panel::kAccountSet,
+                         kPeriod = panel::kPeriod, kUser = panel::kUser;
 
     // Panels are numbered from 1.
     void setText(int panel, const QString& text);

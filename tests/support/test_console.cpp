@@ -2,22 +2,6 @@
 
 namespace zrk::test {
 
-std::optional<unsigned long> FakeWindowFinder::findTopLevel(const QString& title) {
-    const auto it = windows.find(title);
-    if (it == windows.end())
-        return std::nullopt;
-    return it->second;
-}
-
-bool FakeWindowFinder::postClose(unsigned long) {
-    ++posts;
-    if (failingPosts > 0) {
-        --failingPosts;
-        return false;
-    }
-    return true;
-}
-
 TestConsole::TestConsole() : settings(SettingsStore::portable(dir.path())), ctx(settings, prompts, windows) {
     suite::registerSuiteComponents(
         ctx.components(), {settings, dir.path() + QStringLiteral("/log"), QStringLiteral("zh_CN"), &prompts});

@@ -1,0 +1,237 @@
+#include "shell/frame_presenter.h"
+
+#include "core/console_context.h"
+#include "core/roles/component_roles.h"
+#include "core/roles/ledger_roles.h"
+#include "launch/cache_wrapper.h"
+#include "platform/component_registry.h"
+#include "platform/twips.h"
+#include "platform/vb_conversions.h"
+#include "session/installation.h"
+#include "session/message_boxes.h"
+#include "session/session_properties.h"
+#include "session/texts.h"
+#include "shell/module_periods.h"
+#include "shell/shutdown_cleanup.h"
+
+#include <functional>
+
+namespace zrk {
+
+namespace {
+
+const QString kUserPanelTip = QStringLiteral("用户名称");
+
+std::shared_ptr<ISuiteHelper> suiteHelper(ConsoleContext& ctx) {
+    if (!ctx.session().suiteHelper)
+        ctx.session().suiteHelper = createComponent(ctx.components(), kSuiteHelperProgId, true);
+    return queryInterface<ISuiteHelper>(ctx.session().suiteHelper);
+}
+
+std::shared_ptr<ILedgerData> ledgerData(ConsoleContext& ctx) {
+    return queryInterface<ILedgerData>(createComponent(ctx.components(), kLedgerDataProgId, true));
+}
+
+using ProfileValue = std::function<Variant(const char* section, const char* key, const char* fallback)>;
+
+// Caches the period texts of the modules listed, as modulePeriodTexts words them.
+void cachePeriods(ConsoleContext& ctx, const PeriodTexts& periods, std::initializer_list<const char*> keys) {
+    CacheWrapper cache(ctx);
+    for (const ModulePeriod& entry : modulePeriodTexts(ctx, periods, getAppType(ctx)))
+        for (const char* key : keys)
+            if (entry.key == QLatin1String(key))
+                cache.add(kPeriodStringCategory, entry.key, entry.text, QString());
+}
+
+// The module periods, read and cached one system after the other (stock, cashier, ledger): a
+// system whose values cannot be read ends the reading there, with the earlier ones cached.
+PeriodTexts readAndCachePeriods(ConsoleContext& ctx, ILedgerData& ledger, const ProfileValue& value) {
+    PeriodTexts periods;
+    periods.business = formatText(ctx, kPeriodFormat,
+                                  {value("IC", "CurrentYear", "0000"), value("IC", "CurrentPeriod", "0")});
+    cachePeriods(ctx, periods, {"cg", "xs", "cc", "hs", "arap"});
+    periods.cashier =
+        formatText(ctx, kCashierPeriodFormat,
+                   {value("CN", "CN_CURRENT_YEAR", "0000"), value("CN", "CN_CURRENT_PERIOD", "0")});
+    cachePeriods(ctx, periods, {"cn"});
+    periods.ledger = formatText(ctx, kPeriodFormat,
+                                {vb::format(ledger.glGetCurrentYear(), QStringLiteral("0000")),
+                                 vb::format(ledger.glGetCurrentPeriod(), QStringLiteral("0"))});
+    cachePeriods(ctx, periods, {"gl", "pa", "fa"});
+    return periods;
+}
+
+} // namespace
+
+QSize minimumFrameSize(int dpiY) {
+    return {twipsToPixels(12000, dpiY), twipsToPixels(9000, dpiY)};
+}
+
+QString frameCaption(const QString& productTitle, const QString& maximisedChildTitle) {
+    if (maximisedChildTitle.isEmpty())
+        return productTitle;
+    return productTitle + QStringLiteral(" - [") + maximisedChildTitle + QLatin1Char(']');
+}
+
+FramePresenter::FramePresenter(ConsoleContext& ctx, IFrameView& view, FrameRoles roles)
+    : ctx_(ctx), view_(view), roles_(roles) {}
+
+QString FramePresenter::productCaption() const {
+    return translate(ctx_, getProductTitle(ctx_));
+}
+
+void FramePresenter::load() {
+    askOnExit_ = true;
+    view_.showCaption(productCaption());
+    view_.translateForm();
+    view_.showUserPanelTip(translate(ctx_, kUserPanelTip));
+    setStatusString(QString());
+    setStatusBar();
+    view_.buildCommandIndex();
+    try {
+        queryInterface<IRegistry>(createComponent(ctx_.components(), kRegistryProgId, true))
+            ->saveSetting(QStringLiteral("EBO"), QStringLiteral("ToolBar"), QStringLiteral("ViewFlag"),
+                          QStringLiteral("1"));
+    } catch (const Error& e) {
+        reportError(e);
+    }
+    if (roles_.service)
+        roles_.service->ensureMainService();
+    view_.openBoard(roles_.boards);
+}
+
+void FramePresenter::show(int number, const QString& text) {
+    if (number < 1 || number > panel::kCount)
+        return;
+    panels_[static_cast<size_t>(number - 1)] = text;
+    view_.showPanel(number, text);
+}
+
+QString FramePresenter::panelText(int number) const {
+    return number >= 1 && number <= panel::kCount ? panels_[static_cast<size_t>(number - 1)] : QString();
+}
+
+void FramePresenter::setStatusBar() {
+    try {
+        const auto ledger = ledgerData(ctx_);
+        show(panel::kAccountSet, QString());
+        const auto profile = ledger->systemProfile();
+        show(panel::kCompany, profile->companyName());
+        show(panel::kAccountSet, getSessionAcctName(ctx_).trimmed());
+        const PeriodTexts periods = readAndCachePeriods(
+            ctx_, *ledger, [&](const char* section, const char* key, const char* fallback) {
+                return profile->getSystemProfile(QString::fromLatin1(section), QString::fromLatin1(key),
+                                                 QString::fromLatin1(fallback));
+            });
+        setModuleAndPeriod(QString(), periods.business, 2);
+        show(panel::kUser, getSessionUserName(ctx_));
+    } catch (const Error&) {
+        // A part that cannot be read leaves the later panels as they were.
+    }
+}
+
+void FramePresenter::setModuleAndPeriod(const QString& module, const QString& period, int flags) {
+    if (flags & 1)
+        moduleText_ = module;
+    if (flags & 2)
+        periodText_ = period;
+    setPeriodString(period);
+}
+
+void FramePresenter::setStatusString(const QString& text) {
+    show(panel::kStatus, text.isEmpty() ? translate(ctx_, QStringLiteral("就绪")) : text);
+}
+
+void FramePresenter::notifyActiveForm(const std::optional<QString>& statusText) {
+    setStatusString(statusText.value_or(QString()));
+    view_.showCaption(productCaption());
+}
+
+void FramePresenter::updateCaption() {
+    view_.showCaption(frameCaption(productCaption(), view_.maximisedChildTitle()));
+}
+
+void FramePresenter::refreshEnvironment() {
+    ledgerData(ctx_)->refresh(true);
+    setStatusBar();
+}
+
+void FramePresenter::refreshSystem(bool relogin) {
+    view_.closeChildren();
+    ctx_.board() = BoardState{};
+    try {
+        CacheWrapper(ctx_, 1).removeAll();
+        if (relogin)
+            roles_.login.loginConsole(true, true);
+        refreshEnvironment();
+        view_.openBoard(roles_.boards);
+    } catch (const Error& e) {
+        reportError(e);
+    }
+}
+
+void FramePresenter::userPanelClicked() {
+    if (reloginBusy_)
+        return;
+    reloginBusy_ = true;
+    view_.showUserPanelTip(QString());
+    refreshSystem(true);
+    view_.showUserPanelTip(translate(ctx_, kUserPanelTip));
+    reloginBusy_ = false;
+}
+
+void FramePresenter::reportError(const Error& error) {
+    try {
+        suiteHelper(ctx_)->reportError(error);
+    } catch (const Error&) {
+        showMessage(ctx_, error.description(), false);
+    }
+}
+
+bool FramePresenter::queryUnload() {
+    if (unloaded_)
+        return true;
+    if (!ctx_.board().built)
+        return false;
+    if (!askOnExit_)
+        return true;
+    const QString question = translate(ctx_, QStringLiteral("是否确认退出")) + productCaption() +
+                             translate(ctx_, QStringLiteral("？"));
+    try {
+        return suiteHelper(ctx_)->askYesNo(question, QString());
+    } catch (const Error& e) {
+        reportError(e);
+        return false;
+    }
+}
+
+void FramePresenter::unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    try {
+        if (roles_.service)
+            roles_.service->stopTimerService();
+    } catch (const Error&) {
+    }
+    try {
+        CacheWrapper(ctx_, 1).removeAll();
+    } catch (const Error&) {
+    }
+    view_.dropCommandIndex();
+    view_.closeChildren();
+    ctx_.board() = BoardState{};
+    auto& connection = ctx_.session().companyConnection;
+    if (connection) {
+        try {
+            if (connection->state() == 1)
+                connection->close();
+        } catch (const Error&) {
+        }
+        connection.reset();
+    }
+    closeOfflineSyncWindow(ctx_);
+    endClientCacheHosts();
+}
+
+} // namespace zrk
