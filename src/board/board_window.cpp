@@ -1,7 +1,9 @@
 #include "board/board_window.h"
 
+#include "board/log_category.h"
 #include "core/console_context.h"
 #include "core/roles/ledger_roles.h"
+#include "platform/caught_error.h"
 #include "platform/component_registry.h"
 #include "session/session_properties.h"
 #include "session/texts.h"
@@ -51,7 +53,8 @@ void BoardWindow::build() {
         const auto ledger =
             queryInterface<ILedgerData>(createComponent(ctx_.components(), kLedgerDataProgId, true));
         company = ledger->systemProfile()->companyName();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcBoard(), "build: no company name for the caption", e);
         // The company name is a caption; the board builds without it.
     }
     company_->setText(company);

@@ -2,6 +2,8 @@
 
 #include "core/console_context.h"
 #include "db/console_schema.h"
+#include "db/log_category.h"
+#include "platform/caught_error.h"
 #include "session/message_boxes.h"
 
 namespace zrk {
@@ -20,7 +22,8 @@ bool seedFileUsable(ConsoleContext& ctx, db::Connection& seed) {
             const auto rows = seed.execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
             if (rows && !rows->eof())
                 continue;
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcConsoleDb(), "seedFileUsable: a seed table cannot be read", e);
         }
         showSeedFailure(ctx, table.name);
         return false;
@@ -41,11 +44,13 @@ bool ensureConsoleTables(ConsoleContext& ctx, db::Connection& company, db::Conne
         began = true;
         company.execute(consoleTablesBatch());
         company.commitTrans();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "ensureConsoleTables: the console tables were not created", e);
         if (began && company.inTransaction()) {
             try {
                 company.rollbackTrans();
-            } catch (const Error&) {
+            } catch (const Error& e) {
+                logCaughtError(lcConsoleDb(), "ensureConsoleTables: the rollback failed", e);
             }
         }
         showMessage(ctx, QStringLiteral("初始化老板报表环境失败！"), false);
@@ -90,11 +95,13 @@ bool copySeedTable(ConsoleContext& ctx, db::Connection& company, db::Connection&
         out->close();
         company.commitTrans();
         return true;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "copySeedTable: the seed rows were not copied", e);
         if (began && company.inTransaction()) {
             try {
                 company.rollbackTrans();
-            } catch (const Error&) {
+            } catch (const Error& e) {
+                logCaughtError(lcConsoleDb(), "copySeedTable: the rollback failed", e);
             }
         }
         showSeedFailure(ctx, target);

@@ -2,6 +2,8 @@
 
 #include "core/console_context.h"
 #include "core/roles/data_roles.h"
+#include "db/log_category.h"
+#include "platform/caught_error.h"
 #include "platform/vb_conversions.h"
 #include "session/message_boxes.h"
 #include "session/session_properties.h"
@@ -76,7 +78,8 @@ bool isArApOutOfStep(ConsoleContext& ctx) {
         if (currentYear == startYear && currentPeriod == startPeriod)
             return false;
         return closed != 1;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "isArApOutOfStep: the start period is unreadable", e);
         showMessage(ctx, QStringLiteral("系统在获取系统启用期间时发生错误！"), false);
         return false;
     }
@@ -86,7 +89,8 @@ bool isArApInitialized(ConsoleContext& ctx) {
     try {
         const auto info = queryInterface<ISysInfo>(ctx.objectFactory().create(kSysInfoProgId));
         return info->arApInitialized(getSessionPropsString(ctx));
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "isArApInitialized: not known, taken as no", e);
         return false;
     }
 }

@@ -2,6 +2,8 @@
 
 #include "core/console_context.h"
 #include "core/roles/data_roles.h"
+#include "db/log_category.h"
+#include "platform/caught_error.h"
 #include "platform/db/sql_literal.h"
 #include "platform/vb_conversions.h"
 #include "session/session_properties.h"
@@ -33,7 +35,8 @@ std::int16_t getProfileValue(ConsoleContext& ctx, const QString& category, const
         if (rs && rs->recordCount() != 0 && !rs->eof())
             text = vb::nullToText(rs->value(QStringLiteral("FValue"))).toString().trimmed();
         return vb::cint(vb::val(text));
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "getProfileValue: read as 0", e);
         return 0;
     }
 }

@@ -24,7 +24,7 @@ void WaitCursor::release() {
     held_ = false;
     if (--ctx_.desktop().waitCursors < 0) {
         ctx_.desktop().waitCursors = 0;
-        throw Error(1, QStringLiteral("QvMain.WaitCursor"),
+        throw Error(errnum::ConsoleDefined, QStringLiteral("QvMain.WaitCursor"),
                     QStringLiteral("Wait cursor released more often than shown"));
     }
     if (ctx_.desktop().waitCursors == 0)

@@ -1,5 +1,8 @@
 #include "platform/component_registry.h"
 
+#include "platform/caught_error.h"
+#include "platform/log_category.h"
+
 namespace zrk {
 
 void ComponentRegistry::add(const QString& progId, Factory factory) {
@@ -28,6 +31,7 @@ ObjectPtr createComponent(const ComponentRegistry& registry, const QString& prog
     try {
         return registry.create(progId);
     } catch (const Error& e) {
+        logCaughtError(lcPlatform(), "createComponent: none created", e);
         if (raiseOnError)
             throw e.withDescription(e.description() + QStringLiteral(" - ") + progId);
         return {};
@@ -41,7 +45,7 @@ ObjectPtr ObjectFactory::create(const QString& progId, const QString& serverName
     const QString server = serverName.trimmed();
     if (!server.isEmpty() && server.compare(localMachineName_, Qt::CaseInsensitive) != 0 &&
         server.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0 && server != QLatin1String("."))
-        throw Error(462, QStringLiteral("zrkboss"),
+        throw Error(errnum::ServerUnavailable, QStringLiteral("zrkboss"),
                     QStringLiteral("The remote server machine does not exist or is unavailable: ") + server);
     return createComponent(registry_, progId, true);
 }

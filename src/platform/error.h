@@ -7,14 +7,22 @@
 namespace zrk {
 
 // The platform's error numbers that the console tests for or raises itself.
+// The database layer's own numbers are in platform/db/db_errors.h.
 namespace errnum {
+// A number of the console's own, without a platform meaning (the wait cursor's imbalance).
+inline constexpr int ConsoleDefined = 1;
 inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;
 inline constexpr int TypeMismatch = 13;
-inline constexpr int InvalidUseOfNull = 94;
+// Path or file access error.
+inline constexpr int FileAccess = 75;
 inline constexpr int ObjectVariableNotSet = 91;
+inline constexpr int InvalidUseOfNull = 94;
+// The component cannot be created (ActiveX component can't create object).
 inline constexpr int CannotCreateObject = 429;
 inline constexpr int ObjectLacksMember = 438;
+// The remote server machine does not exist or is unavailable (a component that went away).
+inline constexpr int ServerUnavailable = 462;
 } // namespace errnum
 
 // An error as the suite's components raise it: a number, the source that raised it and a

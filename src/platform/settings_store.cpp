@@ -114,7 +114,7 @@ void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valu
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            throw Error(75, QStringLiteral("zrkboss"),
+            throw Error(errnum::FileAccess, QStringLiteral("zrkboss"),
                         QStringLiteral("Cannot write the settings file ") + path);
     }
     if (hive == Hive::CurrentUser)

@@ -2,7 +2,9 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "platform/error.h"
+#include "session/log_category.h"
 
 namespace zrk {
 
@@ -24,7 +26,8 @@ std::int32_t logStart(ConsoleContext& ctx, const QString& text) {
             ctx.session().log = ctx.components().create(kMsgLogProgId);
         if (const auto log = enabledLog(ctx))
             return log->logStart(text);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "logStart: the diagnostic log is unavailable", e);
     }
     return 0;
 }
@@ -33,7 +36,8 @@ void logInfo(ConsoleContext& ctx, std::int32_t id, const QString& text) {
     try {
         if (const auto log = enabledLog(ctx))
             log->logInfo(id, text);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "logInfo: the diagnostic log is unavailable", e);
     }
 }
 
@@ -42,7 +46,8 @@ void logEnd(ConsoleContext& ctx, std::int32_t id, std::int32_t value) {
     try {
         if (const auto log = enabledLog(ctx))
             log->logEnd(id, value);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "logEnd: the diagnostic log is unavailable", e);
     }
 }
 

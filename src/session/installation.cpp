@@ -2,8 +2,10 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "platform/private_profile.h"
 #include "platform/vb_conversions.h"
+#include "session/log_category.h"
 
 #include <QDir>
 
@@ -37,7 +39,8 @@ void loadScheme(ConsoleContext& ctx) {
             scheme.iconPath =
                 getCommonDir(ctx) + QStringLiteral("bmp") + separator() + QStringLiteral("ZRK.ico");
         }
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "loadScheme: the scheme file is unreadable, defaults kept", e);
     }
     if (scheme.appName.isEmpty() && !scheme.oem)
         scheme.appName = getEditionName(scheme.appType);
@@ -55,7 +58,8 @@ void loadIndustry(ConsoleContext& ctx) {
             readSchemeValue(file, section, QStringLiteral("industryName"), QString()).trimmed();
         scheme.demo =
             vb::cint(vb::val(readSchemeValue(file, section, QStringLiteral("Demo"), QStringLiteral("0"))));
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "loadIndustry: the industry is unreadable, defaults kept", e);
     }
     scheme.industryLoaded = true;
 }
@@ -68,7 +72,8 @@ QString getInstallDir(ConsoleContext& ctx) {
             queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true));
         const Variant path = registry->getKeyValue(kInstallKey, QStringLiteral("Path"), QStringLiteral("1"));
         return path.isNull() ? QString() : path.toString();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "getInstallDir: the installation folder is unknown", e);
         return {};
     }
 }
@@ -111,7 +116,8 @@ std::int32_t getHangYeType(ConsoleContext& ctx) {
         try {
             type = vb::clng(vb::val(readSchemeValue(schemeFile(ctx), QStringLiteral("Version"),
                                                     QStringLiteral("HangYeType"), QStringLiteral("0"))));
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcSession(), "getHangYeType: the industry type is unreadable, 0 assumed", e);
         }
         ctx.scheme().hangYeType = type;
     }

@@ -2,7 +2,9 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "platform/vb_conversions.h"
+#include "session/log_category.h"
 #include "session/property_string.h"
 
 namespace zrk {
@@ -73,7 +75,8 @@ void publishFromLoginObject(ConsoleContext& ctx, ILoginSession& login) {
     for (const auto& [name, member] : optional) {
         try {
             store->addProperty(pid, QString::fromLatin1(name), (login.*member)());
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcSession(), "publishFromLoginObject: a property the login object lacks", e);
         }
     }
     ctx.session().currentAcctID = vb::clng(login.acctID());
@@ -99,10 +102,12 @@ void publishFromDictionary(ConsoleContext& ctx, const Dictionary& login) {
         for (const auto& [name, value] : entries) {
             try {
                 store->addProperty(pid, QString::fromLatin1(name), value);
-            } catch (const Error&) {
+            } catch (const Error& e) {
+                logCaughtError(lcSession(), "publishFromDictionary: a property not published", e);
             }
         }
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "publishFromDictionary: no property store", e);
         // Publishing from a dictionary ignores every failure, the store's creation included.
     }
 }
@@ -135,10 +140,12 @@ DictionaryPtr snapshotSession(ConsoleContext& ctx) {
             try {
                 snapshot->set(QString::fromLatin1(name),
                               store->getProperty(ctx.session().processId, QString::fromLatin1(name)));
-            } catch (const Error&) {
+            } catch (const Error& e) {
+                logCaughtError(lcSession(), "snapshotSession: a property not read", e);
             }
         }
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "snapshotSession: no property store", e);
     }
     return snapshot->count() >= 8 ? snapshot : nullptr;
 }
@@ -194,7 +201,8 @@ void cacheLoginValue(ConsoleContext& ctx, const QString& name, const Variant& va
         const auto cache =
             queryInterface<IServerCache>(createComponent(ctx.components(), kServerCacheProgId, true));
         cache->add(category, name, value, QString());
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "cacheLoginValue: login data not cached", e);
         // Caching login data is a convenience; a missing cache leaves nothing behind.
     }
 }

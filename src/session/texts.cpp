@@ -2,7 +2,9 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "session/installation.h"
+#include "session/log_category.h"
 
 namespace zrk {
 
@@ -19,7 +21,9 @@ std::int16_t codeOfLanguageId(const QString& languageId) {
 QString askLanguageComponent(ConsoleContext& ctx) {
     try {
         return queryInterface<ILangInfo>(ctx.components().create(kLangInfoProgId))->currentLanguage();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "askLanguageComponent: no language component, Simplified Chinese assumed",
+                       e);
         return QStringLiteral("chs");
     }
 }
@@ -72,7 +76,8 @@ std::shared_ptr<ITextLoader> resetTextResources(ConsoleContext& ctx, const QStri
     if (ctx.texts().loader) {
         try {
             ctx.texts().loader->unload();
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcSession(), "resetTextResources: the previous text loader did not unload", e);
         }
     }
     ctx.texts().loader.reset();
@@ -87,7 +92,8 @@ std::shared_ptr<ITextLoader> resetTextResources(ConsoleContext& ctx, const QStri
         loader->setResFileBaseName(kTextBaseName);
         loader->setLanguageID(language);
         ctx.texts().loader = loader;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "resetTextResources: no text loader, texts stay untranslated", e);
         // Without a loader the texts stay untranslated.
     }
     return ctx.texts().loader;
@@ -100,7 +106,8 @@ std::shared_ptr<ITextLoader> getTextLoader(ConsoleContext& ctx, const QString& l
             loader->setResDirectory(QString());
             loader->setResFileBaseName(kTextBaseName);
             ctx.texts().loader = loader;
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcSession(), "getTextLoader: no text loader", e);
             return {};
         }
     }
@@ -123,7 +130,8 @@ QString translate(ConsoleContext& ctx, const QString& text, int mode, const QStr
             return text;
         const QString looked = mode == 1 ? loader->loadString2(trimmed) : loader->loadString(trimmed);
         return QString(lead, QLatin1Char(' ')) + looked + QString(trail, QLatin1Char(' '));
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "translate: text left untranslated", e);
         return text;
     }
 }

@@ -2,6 +2,8 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
+#include "session/log_category.h"
 
 namespace zrk {
 
@@ -22,7 +24,8 @@ Variant getUserSetting(ConsoleContext& ctx, const QString& application, const QS
         if (defaultValue.type() == Variant::Type::Boolean)
             return value.toBool();
         return value.isNull() ? QString() : value.toString();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSession(), "getUserSetting: the setting reads as empty", e);
         return {};
     }
 }

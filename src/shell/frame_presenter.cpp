@@ -4,6 +4,7 @@
 #include "core/roles/component_roles.h"
 #include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
+#include "platform/caught_error.h"
 #include "platform/component_registry.h"
 #include "platform/twips.h"
 #include "platform/vb_conversions.h"
@@ -11,6 +12,7 @@
 #include "session/message_boxes.h"
 #include "session/session_properties.h"
 #include "session/texts.h"
+#include "shell/log_category.h"
 #include "shell/module_periods.h"
 #include "shell/shutdown_cleanup.h"
 
@@ -125,7 +127,8 @@ void FramePresenter::setStatusBar() {
             });
         setModuleAndPeriod(QString(), periods.business, 2);
         show(panel::kUser, getSessionUserName(ctx_));
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcShell(), "setStatusBar: a part of the status bar was not read", e);
         // A part that cannot be read leaves the later panels as they were.
     }
 }
@@ -183,7 +186,8 @@ void FramePresenter::userPanelClicked() {
 void FramePresenter::reportError(const Error& error) {
     try {
         suiteHelper(ctx_)->reportError(error);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcShell(), "reportError: no suite helper, the error is shown as a message", e);
         showMessage(ctx_, error.description(), false);
     }
 }
@@ -212,11 +216,13 @@ void FramePresenter::unload() {
     try {
         if (roles_.service)
             roles_.service->stopTimerService();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcShell(), "unload: the timer service did not stop", e);
     }
     try {
         CacheWrapper(ctx_, 1).removeAll();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcShell(), "unload: the cache was not emptied", e);
     }
     view_.dropCommandIndex();
     view_.closeChildren();
@@ -226,7 +232,8 @@ void FramePresenter::unload() {
         try {
             if (connection->state() == 1)
                 connection->close();
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcShell(), "unload: the company connection did not close", e);
         }
         connection.reset();
     }

@@ -2,8 +2,10 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "platform/vb_conversions.h"
 #include "session/message_boxes.h"
+#include "startup/log_category.h"
 #include "startup/login_registry.h"
 
 namespace zrk {
@@ -15,7 +17,8 @@ std::int32_t numberOrZero(const QString& value) {
         return 0;
     try {
         return vb::clng(value);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcStartup(), "numberOrZero: not a 32-bit number, 0 taken", e);
         return 0;
     }
 }

@@ -6,6 +6,7 @@
 #include "db/connections.h"
 #include "db/console_tables.h"
 #include "db/environment_checks.h"
+#include "platform/caught_error.h"
 #include "platform/vb_conversions.h"
 #include "session/installation.h"
 #include "session/message_boxes.h"
@@ -13,6 +14,7 @@
 #include "session/session_properties.h"
 #include "session/texts.h"
 #include "startup/command_line.h"
+#include "startup/log_category.h"
 
 namespace zrk {
 
@@ -41,7 +43,8 @@ std::optional<std::int32_t> numberIn(const QString& text) {
         return std::nullopt;
     try {
         return vb::clng(text);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcStartup(), "numberIn: not a 32-bit number", e);
         return std::nullopt;
     }
 }
@@ -158,7 +161,8 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
             queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true))
                 ->saveSetting(QStringLiteral("EBO"), QStringLiteral("ZRKLogin"), QStringLiteral("RegVoke"),
                               QStringLiteral("1"));
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcStartup(), "startConsole: the per-user settings are not writable", e);
             registryWritable = false;
         }
         if (!registryWritable && !login) {

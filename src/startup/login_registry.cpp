@@ -2,9 +2,11 @@
 
 #include "core/console_context.h"
 #include "core/roles/component_roles.h"
+#include "platform/caught_error.h"
 #include "platform/os_facts.h"
 #include "session/installation.h"
 #include "session/password_scramble.h"
+#include "startup/log_category.h"
 
 #include <QFileInfo>
 
@@ -25,7 +27,8 @@ QString accountName(ConsoleContext& ctx, const QString& acctId) {
     try {
         const auto lookup = queryInterface<IAccountLookup>(ctx.objectFactory().create(kServerManagerProgId));
         return lookup->getAccountName(acctId.toInt());
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcStartup(), "accountName: the account set's name is unknown", e);
         return {};
     }
 }
@@ -68,7 +71,8 @@ bool writeLoginRegistry(ConsoleContext& ctx, const QString& userName, const QStr
         const auto reg = registry(ctx);
         for (const auto& [valueName, value] : values)
             reg->setKeyValue(key, QString::fromLatin1(valueName), value);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcStartup(), "writeLoginRegistry: the entry was not written", e);
         return false;
     }
     return true;
@@ -79,7 +83,8 @@ QString getServerName(ConsoleContext& ctx, const QString& progId) {
     std::shared_ptr<IRegistry> reg;
     try {
         reg = registry(ctx);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcStartup(), "getServerName: no registry, this machine taken", e);
         return machine;
     }
     const QString classes = QStringLiteral("HKEY_CLASSES_ROOT\\");

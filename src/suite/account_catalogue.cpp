@@ -15,10 +15,8 @@ namespace zrk::suite {
 
 namespace {
 
-constexpr int kFileError = 75; // path/file access error
-
 Error catalogueError(const QString& filePath, const QString& what) {
-    return Error(kFileError, QStringLiteral("AccountCatalogue"),
+    return Error(errnum::FileAccess, QStringLiteral("AccountCatalogue"),
                  QStringLiteral("账套目录文件 %1 无效：%2").arg(QDir::toNativeSeparators(filePath), what));
 }
 
@@ -68,7 +66,7 @@ void writeAccountCatalogue(const QString& filePath, const std::vector<AccountSet
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit())
-        throw Error(kFileError, QStringLiteral("AccountCatalogue"),
+        throw Error(errnum::FileAccess, QStringLiteral("AccountCatalogue"),
                     QStringLiteral("无法写入账套目录文件 %1：%2")
                         .arg(QDir::toNativeSeparators(filePath), file.errorString()));
 }

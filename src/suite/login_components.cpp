@@ -1,10 +1,12 @@
 #include "suite/login_components.h"
 
+#include "platform/caught_error.h"
 #include "platform/os_facts.h"
 #include "platform/vb_conversions.h"
 #include "session/login_entry.h"
 #include "session/password_scramble.h"
 #include "session/property_string.h"
+#include "suite/log_category.h"
 #include "suite/login_dialog.h"
 
 #include <QUuid>
@@ -78,6 +80,7 @@ std::int32_t OwnerLoginDialog::login(const QString& /*subId*/, const QString& ca
             accepted = authenticate(settings_, acctId, user, password);
             return accepted ? QString() : kRefused;
         } catch (const Error& e) {
+            logCaughtError(lcSuite(), "login: the credentials were not checked", e);
             return e.description();
         }
     };
@@ -108,7 +111,8 @@ bool OwnerLoginDialog::loginStraight(const QString& /*subId*/, const QString& /*
             return false;
         adopt(*session, currentUuid(*state_));
         return true;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSuite(), "loginStraight: the stored login was not accepted", e);
         return false;
     }
 }

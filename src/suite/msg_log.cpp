@@ -1,5 +1,8 @@
 #include "suite/msg_log.h"
 
+#include "platform/caught_error.h"
+#include "suite/log_category.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,7 +17,8 @@ MsgLog::MsgLog(SettingsStore store, QString folder) : folder_(std::move(folder))
     const Variant setting = store.read(Hive::CurrentUser, kLogSettingKey, kLogSettingValue);
     try {
         enabled_ = !setting.isEmpty() && setting.toBool();
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcSuite(), "MsgLog: the log setting is no Boolean, logging stays off", e);
         enabled_ = false; // a setting that is no Boolean leaves logging off
     }
 }
@@ -27,7 +31,7 @@ void MsgLog::append(const QString& line) {
     QDir().mkpath(folder_);
     QFile file(filePath());
     if (!file.open(QIODevice::Append | QIODevice::Text))
-        throw Error(75, QStringLiteral("MsgLog.Log"),
+        throw Error(errnum::FileAccess, QStringLiteral("MsgLog.Log"),
                     QStringLiteral("Cannot write the log file ") + filePath());
     file.write((QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + line +
                 QLatin1Char('\n'))

@@ -1,7 +1,9 @@
 #include "platform/db/connection.h"
 
+#include "platform/caught_error.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
+#include "platform/db/log_category.h"
 #include "platform/db/tsql_lexer.h"
 
 namespace zrk::db {
@@ -16,8 +18,11 @@ Connection::~Connection() {
     try {
         if (engine_)
             close();
-    } catch (...) {
+    } catch (const Error& e) {
         // Closing never fails in a way the owner could act on while being destroyed.
+        logCaughtError(lcDb(), "~Connection: the close failed", e);
+    } catch (...) {
+        logCaughtFailure(lcDb(), "~Connection: the close failed", "not one of the suite's errors");
     }
 }
 
@@ -48,7 +53,8 @@ void Connection::close() {
     if (engine->inTransaction()) {
         try {
             engine->rollback();
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcDb(), "close: the rollback failed", e);
             // The connection is going away; the engine discards the transaction with it.
         }
     }
@@ -116,7 +122,8 @@ QString singleBaseTable(const QString& sql) {
     tsql::Tokens t;
     try {
         t = tsql::tokenize(sql);
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        logCaughtError(lcDb(), "singleBaseTable: the statement does not tokenize", e);
         return QString();
     }
     const int n = static_cast<int>(t.size());

@@ -1,5 +1,7 @@
+#include "platform/caught_error.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
+#include "platform/db/log_category.h"
 #include "platform/db/sql_literal.h"
 
 #include <QSqlDatabase>
@@ -230,7 +232,8 @@ public:
             if (own) {
                 try {
                     rollback();
-                } catch (const Error&) {
+                } catch (const Error& e) {
+                    logCaughtError(lcDb(), "insert: the rollback failed", e);
                     // The insert's own error is the one to report.
                 }
             }

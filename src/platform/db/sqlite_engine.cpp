@@ -1,5 +1,7 @@
+#include "platform/caught_error.h"
 #include "platform/db/db_errors.h"
 #include "platform/db/engine.h"
+#include "platform/db/log_category.h"
 #include "platform/db/sqlite_functions.h"
 #include "platform/db/tsql_dialect.h"
 
@@ -393,7 +395,8 @@ private:
             for (const QString& name : tempTables())
                 if (!keep.contains(name))
                     exec(QStringLiteral("DROP TABLE temp.") + quoted(name));
-        } catch (const Error&) {
+        } catch (const Error& e) {
+            logCaughtError(lcDb(), "dropTempTablesExcept: temporary tables left behind", e);
             // The batch's own error is the one to report.
         }
     }

@@ -1,5 +1,7 @@
 #include "platform/db/sqlite_functions.h"
 
+#include "platform/caught_error.h"
+#include "platform/db/log_category.h"
 #include "platform/db/row_store.h"
 #include "platform/db/tsql_dialect.h"
 #include "platform/vb_conversions.h"
@@ -263,7 +265,11 @@ void objectName(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
     try {
         resultText(ctx, tsql::objectBaseName(argText(argv[0])));
+    } catch (const Error& e) {
+        logCaughtError(lcDb(), "object base name: none, NULL returned", e);
+        sqlite3_result_null(ctx);
     } catch (...) {
+        logCaughtFailure(lcDb(), "object base name: none, NULL returned", "not one of the suite's errors");
         sqlite3_result_null(ctx);
     }
 }
