@@ -1,14 +1,14 @@
 // zrk-sql: runs T-SQL batches against a connection string, for administrators and for tests.
 //
 //   zrk-sql -S "<connection string>" [-i <file> | -Q "<batch>"]
+//   zrk-sql --help | --version
 //
-// Without -i or -Q the batches come from standard input. Lines holding only GO separate
-// batches. The rows of each batch's first result are printed as tab-separated text under a
-// header line, Null as NULL. An error prints the engine's message on standard error and ends
-// the program with exit code 1.
+// What it does with them is in its --help text, below. A wrong command line ends it with exit
+// code 2, an engine error with exit code 1.
 #include "platform/db/connection.h"
 #include "platform/db/row_store.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -39,8 +39,11 @@ QString cellText(const zrk::Variant& v) {
     }
 }
 
-int usage() {
-    std::fputs("usage: zrk-sql -S <connection string> [-i <file> | -Q <batch>]\n", stderr);
+const char kUsageLine[] = "usage: zrk-sql -S <connection string> [-i <file> | -Q <batch>]";
+
+// A wrong command line: what is wrong and how the tool is used, on standard error, exit code 2.
+int usage(const QString& error) {
+    std::fprintf(stderr, "zrk-sql: %s\n%s\n", qUtf8Printable(error), kUsageLine);
     return 2;
 }
 
@@ -48,27 +51,45 @@ int usage() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    QString connectionString;
-    QString file;
-    QString query;
-    bool haveQuery = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (i + 1 >= args.size())
-            return usage();
-        if (a == QLatin1String("-S"))
-            connectionString = args[++i];
-        else if (a == QLatin1String("-i"))
-            file = args[++i];
-        else if (a == QLatin1String("-Q")) {
-            query = args[++i];
-            haveQuery = true;
-        } else
-            return usage();
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZRK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Runs T-SQL batches against a connection string. Without -i or -Q the batches\n"
+                       "come from standard input; lines holding only GO separate them. The rows of each\n"
+                       "batch's first result are printed as tab-separated text under a header line, Null\n"
+                       "as NULL. An engine error prints its message on standard error and ends with exit\n"
+                       "code 1, a wrong command line with exit code 2."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("print this text"));
+    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("print the version"));
+    const QCommandLineOption connectionOption(QStringLiteral("S"),
+                                              QStringLiteral("the connection string (required)"),
+                                              QStringLiteral("connection string"));
+    const QCommandLineOption fileOption(
+        QStringLiteral("i"), QStringLiteral("read the batches from this file"), QStringLiteral("file"));
+    const QCommandLineOption queryOption(QStringLiteral("Q"), QStringLiteral("run this batch (wins over -i)"),
+                                         QStringLiteral("batch"));
+    parser.addOptions({helpOption, versionOption, connectionOption, fileOption, queryOption});
+    const bool parsed = parser.parse(app.arguments());
+    if (parser.isSet(helpOption)) {
+        // Qt's first line names the program by the path it was started with.
+        const QString qtHelp = parser.helpText();
+        std::printf("%s%s", kUsageLine, qUtf8Printable(qtHelp.mid(qtHelp.indexOf(QLatin1Char('\n')))));
+        return 0;
     }
+    if (!parsed)
+        return usage(parser.errorText());
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return usage(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    const QString connectionString = parser.value(connectionOption);
     if (connectionString.isEmpty())
-        return usage();
+        return usage(QStringLiteral("-S needs a connection string"));
+    const QString file = parser.value(fileOption);
+    const bool haveQuery = parser.isSet(queryOption);
+    const QString query = parser.value(queryOption);
 
     QString input;
     if (haveQuery) {

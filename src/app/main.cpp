@@ -10,6 +10,7 @@
 #include "startup/console_start.h"
 #include "startup/console_windows.h"
 #include "startup/instance_channel.h"
+#include "startup/program_options.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,55 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-const char* const kUsage =
-    "Usage: zrkboss [options] [launch parameters]\n"
-    "The owner's reporting console of the Quorvel ZRK accounting and trading suite.\n"
-    "\n"
-    "Launch parameters (one text, as another program of the suite passes them):\n"
-    "  PropsString=<Base64 property string>;[LoginInfo=<Base64>;]   adopt that session\n"
-    "  VYTParams=<enciphered parameters>;AlgID=<n>                     log on from another program\n"
-    "  -Embedding                                                      only serve the console's objects\n"
-    "Without any, the owner's login dialog opens.\n"
-    "\n"
-    "Options:\n"
-    "  --screenshot FILE   run without a screen: wait until the board is built, write a PNG of the\n"
-    "                      main window, print its caption and status-bar texts, and exit\n"
-    "  --version           print the program's version, product title and edition\n"
-    "  --help              print this text\n"
-    "\n"
-    "Environment:\n"
-    "  ZRK_SETTINGS_DIR   keep the machine and user settings in this folder\n"
-    "  ZRK_LOG=1          write the diagnostic log\n";
-
-struct Options {
-    bool version = false;
-    bool help = false;
-    QString screenshot;
-    QString commandLine;
-    QString error;
-};
-
-Options parseOptions(const QStringList& args) {
-    Options options;
-    QStringList launch;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--version"))
-            options.version = true;
-        else if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
-            options.help = true;
-        else if (arg == QLatin1String("--screenshot")) {
-            if (i + 1 >= args.size())
-                options.error = QStringLiteral("--screenshot needs a file name");
-            else
-                options.screenshot = args[++i];
-        } else
-            launch << arg;
-    }
-    options.commandLine = launch.join(QLatin1Char(' '));
-    return options;
-}
 
 // Writes the picture of the main window and what its caption and status bar say.
 int reportScreenshot(zrk::MainFrame& frame, const QString& file, qint64 elapsedMs) {
@@ -88,19 +40,20 @@ int reportScreenshot(zrk::MainFrame& frame, const QString& file, qint64 elapsedM
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    const Options options = parseOptions([&] {
+    const zrk::ProgramOptions options = zrk::readProgramOptions([&] {
         QStringList args;
         for (int i = 1; i < argc; ++i)
             args << QString::fromLocal8Bit(argv[i]);
         return args;
     }());
-    if (!options.error.isEmpty() || options.help) {
-        QTextStream(options.help ? stdout : stderr)
-            << (options.error.isEmpty() ? QString() : options.error + '\n') << kUsage;
-        return options.help ? 0 : 2;
+    if (options.action == zrk::ProgramAction::ShowHelp || options.action == zrk::ProgramAction::Refuse) {
+        QTextStream(options.action == zrk::ProgramAction::ShowHelp ? stdout : stderr) << options.text;
+        return options.exitCode;
     }
-    if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    // The picture and the version need no screen: without one they run offscreen.
+    if ((!options.screenshot.isEmpty() || options.action == zrk::ProgramAction::ShowVersion) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     // Without a session runtime folder (a service, a container) the toolkit complains on every
@@ -108,6 +61,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", zrk::runtimeFolder().toLocal8Bit());
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZRK_VERSION));
     // The console ends when its frame unloads, not when the login dialog, the last window open
     // before the frame, closes.
     app.setQuitOnLastWindowClosed(false);
@@ -120,14 +74,14 @@ int main(int argc, char* argv[]) {
         headless ? static_cast<zrk::PromptService&>(headlessPrompts) : desktopPrompts;
     const auto windows = zrk::makeWindowFinder(QGuiApplication::platformName());
     zrk::ConsoleContext ctx(settings, prompts, *windows);
-    ctx.session().commandLine = options.commandLine;
+    ctx.session().commandLine = options.launchText;
     zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(settings, &prompts));
 
-    if (options.version) {
-        QTextStream(stdout) << "zrkboss " << ZRK_VERSION << '\n'
+    if (options.action == zrk::ProgramAction::ShowVersion) {
+        QTextStream(stdout) << "zrkboss " << QCoreApplication::applicationVersion() << '\n'
                             << zrk::translate(ctx, zrk::getProductTitle(ctx)) << " - "
                             << zrk::translate(ctx, zrk::getSchemeInfo(ctx).appName) << '\n';
-        return 0;
+        return options.exitCode;
     }
 
     // One console per user and display: a later start hands over to the running one.
@@ -141,13 +95,13 @@ int main(int argc, char* argv[]) {
     QObject::connect(&windowsOfConsole, &zrk::ConsoleWindows::frameUnloaded, &app, &QCoreApplication::quit);
     channel.onActivate = [&windowsOfConsole] { return windowsOfConsole.activateFrame(); };
 
-    if (zrk::isEmbeddingLaunch(options.commandLine)) {
+    if (zrk::isEmbeddingLaunch(options.launchText)) {
         // Serve the console's objects until asked to quit; no login, no window.
         channel.onQuit = [&app] { app.quit(); };
         return app.exec();
     }
 
-    auto started = zrk::startFromCommandLine(ctx, windowsOfConsole, options.commandLine);
+    auto started = zrk::startFromCommandLine(ctx, windowsOfConsole, options.launchText);
     if (started == zrk::CommandLineStart::NoSession)
         started = zrk::startConsole(ctx, windowsOfConsole, nullptr) == zrk::StartOutcome::Running
                       ? zrk::CommandLineStart::Running

@@ -2,6 +2,7 @@
 #include "session/password_scramble.h"
 #include "startup/command_line.h"
 #include "startup/login_registry.h"
+#include "startup/program_options.h"
 #include "suite/launch_params.h"
 #include "support/test_console.h"
 
@@ -39,6 +40,18 @@ TEST(CommandLine, EmbeddingIsFoundAnywhereInAnyCase) {
     EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("/automation -embedding")));
     EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("Embedding")));
     EXPECT_FALSE(isEmbeddingLaunch(QString()));
+}
+
+// The program's arguments, read, hand the object-server start on in any letter case.
+TEST(CommandLine, EmbeddingArgumentReachesTheStartInAnyCase) {
+    for (const char* word : {"-Embedding", "-EMBEDDING", "-embedding", "-EmBeDdInG"}) {
+        const ProgramOptions options = readProgramOptions(
+            {QStringLiteral("--screenshot"), QStringLiteral("shot.png"), QString::fromLatin1(word)});
+        EXPECT_EQ(options.action, ProgramAction::Start) << word;
+        EXPECT_TRUE(isEmbeddingLaunch(options.launchText)) << word;
+        EXPECT_EQ(options.screenshot, QStringLiteral("shot.png")) << word;
+    }
+    EXPECT_FALSE(isEmbeddingLaunch(readProgramOptions({QStringLiteral("PropsString=x;")}).launchText));
 }
 
 class ExternalLaunch : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "demo_install.h"
 #include "platform/error.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,26 +12,26 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: zrk-demo [small|medium|large] [--install DIR] [--seed N] [--force]\n"
-    "\n"
+const char kUsageLine[] =
+    "usage: zrk-demo [small|medium|large] [--install DIR] [--seed N] [--force] [--launch-line]";
+
+const QString kDescription = QStringLiteral(
     "Builds the demo account set and installs it below DIR (default: $ZRK_SETTINGS_DIR/install\n"
     "when ZRK_SETTINGS_DIR is set, else ~/.local/share/Quorvel/ZRK):\n"
     "  DIR/AccountSets/demo.zrkdb      the company database (SQLite)\n"
     "  DIR/Common/ZRKBaseScheme.ini    the installation scheme (written when missing)\n"
     "  DIR/Common/AccountSets.json     the account-set catalogue\n"
-    "and records DIR as HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT, Path.\n"
-    "\n"
-    "  small    a few thousand document lines, for tests (default)\n"
-    "  medium   about 100,000 document lines\n"
-    "  large    about 1,000,000 document lines\n"
-    "  --seed N the data are a function of N and today's date (default 20240101)\n"
-    "  --force  rebuild an existing demo database (else it is kept)\n"
-    "  --launch-line  print only the launch parameters that start the console logged on to the\n"
-    "           demo account set as its owner\n";
+    "and records DIR as HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT, Path.");
 
 int fail(const QString& text) {
     std::fprintf(stderr, "zrk-demo: %s\n", text.toUtf8().constData());
+    return 1;
+}
+
+// An argument the tool does not know: the error, then how the tool is used.
+int refuse(const QString& error) {
+    fail(error);
+    std::fprintf(stderr, "%s\n", kUsageLine);
     return 1;
 }
 
@@ -38,38 +39,62 @@ int fail(const QString& text) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZRK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(kDescription);
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("print this text"));
+    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("print the version"));
+    const QCommandLineOption installOption(
+        QStringLiteral("install"), QStringLiteral("install below this folder"), QStringLiteral("DIR"));
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QStringLiteral("the data are a function of N and today's date (default 20240101)"),
+        QStringLiteral("N"));
+    const QCommandLineOption forceOption(
+        QStringLiteral("force"), QStringLiteral("rebuild an existing demo database (else it is kept)"));
+    const QCommandLineOption launchLineOption(
+        QStringLiteral("launch-line"),
+        QStringLiteral("print only the launch parameters that start the console "
+                       "logged on to the demo account set as its owner"));
+    parser.addOptions({helpOption, versionOption, installOption, seedOption, forceOption, launchLineOption});
+    parser.addPositionalArgument(QStringLiteral("size"),
+                                 QStringLiteral("small: a few thousand document lines, for tests (default);\n"
+                                                "medium: about 100,000 document lines;\n"
+                                                "large: about 1,000,000 document lines"),
+                                 QStringLiteral("[small|medium|large]"));
+    const bool parsed = parser.parse(app.arguments());
+    if (parser.isSet(helpOption)) {
+        // Qt's first line names the program by the path it was started with.
+        const QString qtHelp = parser.helpText();
+        std::printf("%s%s", kUsageLine, qUtf8Printable(qtHelp.mid(qtHelp.indexOf(QLatin1Char('\n')))));
+        return 0;
+    }
+    for (const QCommandLineOption* option : {&installOption, &seedOption})
+        if (parser.isSet(*option) && parser.value(*option).isEmpty())
+            return fail(QStringLiteral("--%1 needs a value").arg(option->names().constFirst()));
+    if (!parsed)
+        return refuse(parser.errorText());
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+
     zrk::demo::InstallRequest request;
-    bool launchLine = false;
-    request.installDir = zrk::demo::defaultInstallDir();
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (a == QLatin1String("--force")) {
-            request.force = true;
-        } else if (a == QLatin1String("--launch-line")) {
-            launchLine = true;
-        } else if (a == QLatin1String("--install") || a == QLatin1String("--seed")) {
-            if (i + 1 >= args.size())
-                return fail(a + QStringLiteral(" needs a value"));
-            const QString value = args[++i];
-            if (a == QLatin1String("--install")) {
-                request.installDir = value;
-            } else {
-                bool ok = false;
-                request.options.seed = value.toULongLong(&ok);
-                if (!ok)
-                    return fail(QStringLiteral("--seed needs a whole number, not '%1'").arg(value));
-            }
-        } else if (const auto size = zrk::demo::parseDemoSize(a)) {
-            request.options.size = *size;
-        } else {
-            std::fputs(kUsage, stderr);
-            return fail(QStringLiteral("unknown argument '%1'").arg(a));
-        }
+    request.installDir =
+        parser.isSet(installOption) ? parser.value(installOption) : zrk::demo::defaultInstallDir();
+    request.force = parser.isSet(forceOption);
+    const bool launchLine = parser.isSet(launchLineOption);
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        request.options.seed = parser.value(seedOption).toULongLong(&ok);
+        if (!ok)
+            return fail(
+                QStringLiteral("--seed needs a whole number, not '%1'").arg(parser.value(seedOption)));
+    }
+    for (const QString& word : parser.positionalArguments()) {
+        const auto size = zrk::demo::parseDemoSize(word);
+        if (!size)
+            return refuse(QStringLiteral("unknown argument '%1'").arg(word));
+        request.options.size = *size;
     }
     request.options.today = QDate::currentDate();
 
