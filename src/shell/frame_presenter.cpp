@@ -6,8 +6,8 @@
 #include "launch/cache_wrapper.h"
 #include "platform/caught_error.h"
 #include "platform/component_registry.h"
+#include "platform/error.h"
 #include "platform/twips.h"
-#include "platform/vb_conversions.h"
 #include "session/installation.h"
 #include "session/message_boxes.h"
 #include "session/session_properties.h"
@@ -45,20 +45,36 @@ void cachePeriods(ConsoleContext& ctx, const PeriodTexts& periods, std::initiali
                 cache.add(kPeriodStringCategory, entry.key, entry.text, QString());
 }
 
+// A ledger period damaged in the account set (a number too long for the ledger) shows as
+// missing; a ledger that cannot be reached at all ends the reading.
+Variant ledgerPeriodValue(const std::function<std::int32_t()>& read) {
+    try {
+        return read();
+    } catch (const Error& e) {
+        if (e.number() != errnum::Overflow && e.number() != errnum::TypeMismatch)
+            throw;
+        logCaughtError(lcShell(), "readAndCachePeriods: a damaged ledger period shown as missing", e);
+        return {};
+    }
+}
+
 // The module periods, read and cached one system after the other (stock, cashier, ledger): a
-// system whose values cannot be read ends the reading there, with the earlier ones cached.
+// system whose values cannot be read ends the reading there, with the earlier ones cached. A
+// year or period out of range shows as missing ("0000", "0").
 PeriodTexts readAndCachePeriods(ConsoleContext& ctx, ILedgerData& ledger, const ProfileValue& value) {
     PeriodTexts periods;
     periods.business = formatText(ctx, kPeriodFormat,
-                                  {value("IC", "CurrentYear", "0000"), value("IC", "CurrentPeriod", "0")});
+                                  {periodYearText(value("IC", "CurrentYear", "0000")),
+                                   periodNumberText(value("IC", "CurrentPeriod", "0"))});
     cachePeriods(ctx, periods, {"cg", "xs", "cc", "hs", "arap"});
-    periods.cashier =
-        formatText(ctx, kCashierPeriodFormat,
-                   {value("CN", "CN_CURRENT_YEAR", "0000"), value("CN", "CN_CURRENT_PERIOD", "0")});
+    periods.cashier = formatText(ctx, kCashierPeriodFormat,
+                                 {periodYearText(value("CN", "CN_CURRENT_YEAR", "0000")),
+                                  periodNumberText(value("CN", "CN_CURRENT_PERIOD", "0"))});
     cachePeriods(ctx, periods, {"cn"});
-    periods.ledger = formatText(ctx, kPeriodFormat,
-                                {vb::format(ledger.glGetCurrentYear(), QStringLiteral("0000")),
-                                 vb::format(ledger.glGetCurrentPeriod(), QStringLiteral("0"))});
+    periods.ledger =
+        formatText(ctx, kPeriodFormat,
+                   {periodYearText(ledgerPeriodValue([&ledger] { return ledger.glGetCurrentYear(); })),
+                    periodNumberText(ledgerPeriodValue([&ledger] { return ledger.glGetCurrentPeriod(); }))});
     cachePeriods(ctx, periods, {"gl", "pa", "fa"});
     return periods;
 }

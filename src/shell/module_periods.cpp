@@ -2,7 +2,40 @@
 
 #include "session/texts.h"
 
+#include <optional>
+
 namespace zrk {
+
+namespace {
+
+// The value as a whole number from 1 to last, written in decimal digits only (blanks around it
+// allowed); none for anything else.
+std::optional<int> wholeNumberUpTo(const Variant& value, int last) {
+    if (value.isNull())
+        return std::nullopt;
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const int number = text.toInt();
+    if (number < 1 || number > last)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+QString periodYearText(const Variant& year) {
+    const auto number = wholeNumberUpTo(year, 9999);
+    return number ? QStringLiteral("%1").arg(*number, 4, 10, QLatin1Char('0')) : kNoPeriodYear;
+}
+
+QString periodNumberText(const Variant& period) {
+    const auto number = wholeNumberUpTo(period, kLastPeriod);
+    return number ? QString::number(*number) : kNoPeriodNumber;
+}
 
 std::vector<ModulePeriod> modulePeriodTexts(ConsoleContext& ctx, const PeriodTexts& periods, int appType) {
     auto label = [&ctx](const char* text) { return translate(ctx, QString::fromUtf8(text)); };

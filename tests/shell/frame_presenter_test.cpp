@@ -20,6 +20,8 @@ struct Suite {
     QStringList log;
     QString failingProfileKey;
     bool ledgerFails = false;
+    // The ledger's current year and period; none stands for a value too long for a number.
+    std::optional<std::int32_t> ledgerYear = 2026, ledgerPeriod = 12;
     bool helperFails = false;
     QList<bool> answers;
 };
@@ -51,10 +53,16 @@ public:
     std::shared_ptr<ISystemProfileView> systemProfile() override {
         return std::make_shared<FakeProfile>(suite_);
     }
-    std::int32_t glGetCurrentYear() override { return 2026; }
-    std::int32_t glGetCurrentPeriod() override { return 12; }
+    std::int32_t glGetCurrentYear() override { return number(suite_.ledgerYear); }
+    std::int32_t glGetCurrentPeriod() override { return number(suite_.ledgerPeriod); }
 
 private:
+    static std::int32_t number(const std::optional<std::int32_t>& value) {
+        if (!value)
+            throw Error(errnum::Overflow, kLedgerDataProgId, QStringLiteral("Overflow"));
+        return *value;
+    }
+
     Suite& suite_;
 };
 
@@ -229,6 +237,61 @@ TEST_F(FramePresenterTest, AnUnreadableSystemStopsThePanelsAndTheCacheWhereItFai
     EXPECT_EQ(cached("gl"), QStringLiteral("<none>"));
     EXPECT_FALSE(frame.panels.contains(panel::kPeriod));
     EXPECT_FALSE(frame.panels.contains(panel::kUser));
+}
+
+TEST(PeriodTexts, AYearOrPeriodOutOfRangeShowsAsMissing) {
+    const std::pair<Variant, const char*> years[] = {{QStringLiteral("2026"), "2026"},
+                                                     {QStringLiteral(" 2026 "), "2026"},
+                                                     {2026, "2026"},
+                                                     {QStringLiteral("26"), "0026"},
+                                                     {QStringLiteral("9999"), "9999"},
+                                                     {QStringLiteral("10000"), "0000"},
+                                                     {QStringLiteral("-5"), "0000"},
+                                                     {QStringLiteral("0"), "0000"},
+                                                     {QStringLiteral("0000"), "0000"},
+                                                     {QStringLiteral("20262026202620"), "0000"},
+                                                     {QStringLiteral("abc"), "0000"},
+                                                     {QStringLiteral("2026.5"), "0000"},
+                                                     {QStringLiteral("+2026"), "0000"},
+                                                     {QString(), "0000"},
+                                                     {Variant(), "0000"},
+                                                     {-2026, "0000"}};
+    for (const auto& [value, text] : years)
+        EXPECT_EQ(periodYearText(value), QString::fromLatin1(text)) << value.toString().toStdString();
+    const std::pair<Variant, const char*> periods[] = {{QStringLiteral("1"), "1"},
+                                                       {QStringLiteral("12"), "12"},
+                                                       {QStringLiteral("13"), "13"},
+                                                       {12, "12"},
+                                                       {QStringLiteral("14"), "0"},
+                                                       {QStringLiteral("-5"), "0"},
+                                                       {QStringLiteral("0"), "0"},
+                                                       {QStringLiteral("x"), "0"},
+                                                       {QStringLiteral("99999999999999"), "0"},
+                                                       {Variant(), "0"},
+                                                       {-1, "0"}};
+    for (const auto& [value, text] : periods)
+        EXPECT_EQ(periodNumberText(value), QString::fromLatin1(text)) << value.toString().toStdString();
+}
+
+TEST_F(FramePresenterTest, DamagedPeriodsShowTheFallbackInThePanelAndTheCache) {
+    suite.profile[QStringLiteral("IC/CurrentYear")] = QStringLiteral("20262026202620");
+    suite.profile[QStringLiteral("IC/CurrentPeriod")] = QStringLiteral("-5");
+    suite.profile[QStringLiteral("CN/CN_CURRENT_PERIOD")] = QStringLiteral("99");
+    suite.ledgerYear = std::nullopt; // fourteen digits in the account set
+    suite.ledgerPeriod = -5;
+    presenter.setStatusBar();
+    EXPECT_EQ(frame.panels[panel::kPeriod], QStringLiteral("0000年第0期"));
+    EXPECT_EQ(cached("xs"), QStringLiteral("销售管理：0000年第0期"));
+    EXPECT_EQ(cached("cn"), QStringLiteral("出纳管理：2026年第0期"));
+    EXPECT_EQ(cached("gl"), QStringLiteral("账务处理：0000年第0期"));
+    EXPECT_EQ(frame.panels[panel::kUser], QStringLiteral("老板")); // the bar was completed
+}
+
+TEST_F(FramePresenterTest, MissingPeriodsShowYearZeroAndPeriodZero) {
+    suite.profile.clear();
+    presenter.setStatusBar();
+    EXPECT_EQ(frame.panels[panel::kPeriod], QStringLiteral("0000年第0期"));
+    EXPECT_EQ(cached("cn"), QStringLiteral("出纳管理：0000年第0期"));
 }
 
 TEST(FrameGeometry, MinimumSizeIsTwelveByNineThousandTwips) {
