@@ -2,6 +2,8 @@
 
 #include "core/console_context.h"
 #include "db/console_schema.h"
+#include "db/log_category.h"
+#include "platform/caught_error.h"
 #include "platform/db/connection_string.h"
 #include "session/property_string.h"
 #include "session/session_properties.h"
@@ -53,22 +55,20 @@ db::ConnectionPtr openSeedFile(const QString& file) {
         }
     }
     // A file the engine opens is not yet a seed file: an empty file opens as an empty database.
-    // Every seed table must be there and hold rows, or the console would create its tables and
-    // then find nothing to fill them with.
+    // It must hold at least one of the seed tables; whether those that will be copied hold rows
+    // is for the table preparation to say, which knows which ones it needs.
+    QString lastError;
     for (const BoardTable& table : boardTables()) {
-        db::RecordsetPtr rows;
         try {
-            rows = connection->execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
+            connection->execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
+            return connection;
         } catch (const Error& e) {
-            connection->close();
-            raiseBadSeedFile(file, e.description());
-        }
-        if (!rows || rows->eof()) {
-            connection->close();
-            raiseBadSeedFile(file, QStringLiteral("数据表 ") + table.seedTable + QStringLiteral(" 没有数据"));
+            logCaughtError(lcConsoleDb(), "openSeedFile: a seed table is not in the file", e);
+            lastError = e.description();
         }
     }
-    return connection;
+    connection->close();
+    raiseBadSeedFile(file, lastError);
 }
 
 db::ConnectionPtr openLocalConnection(ConsoleContext& /*ctx*/) {

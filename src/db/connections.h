@@ -25,8 +25,9 @@ QString seedFilePath();
 // Opens the seed file (seedFilePath()) as the original installation addresses it:
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;Persist Security Info=False". A missing
 // file raises the engine's error naming it; a file that is not a seed file (empty, not a
-// database, or without one of the five seed tables or their rows) raises error 3343 naming the
-// file, before anything has been written to the company database.
+// database, or without any of the five seed tables) raises error 3343 naming the file, before
+// anything has been written to the company database. Whether the seed tables that will be copied
+// hold rows is checked by ensureConsoleTables.
 db::ConnectionPtr openLocalConnection(ConsoleContext& ctx);
 // The same for a given file.
 db::ConnectionPtr openSeedFile(const QString& file);

@@ -14,16 +14,37 @@ void showSeedFailure(ConsoleContext& ctx, const QString& target) {
     showMessage(ctx, QStringLiteral("老板报表数据表初始化失败(") + target + QStringLiteral(")！"), false);
 }
 
-// Every seed table can be read and holds rows; otherwise the error box names the first board
-// table that could not be filled.
-bool seedFileUsable(ConsoleContext& ctx, db::Connection& seed) {
+// Whether a board table will receive its seed rows: it is missing (the batch is about to create
+// it) or it holds no rows. A table whose state cannot be read counts as one to fill.
+bool willBeSeeded(db::Connection& company, const QString& table) {
+    try {
+        const auto found = company.execute(
+            QStringLiteral("Select count(*) From dbo.sysobjects Where id = object_id(N'[dbo].[") + table +
+            QStringLiteral("]') And OBJECTPROPERTY(id, N'IsUserTable') = 1"));
+        if (!found || found->eof() || found->value(0).toInt32() == 0)
+            return true;
+        const auto rows = company.execute(QStringLiteral("Select Top 1 * From ") + table);
+        return !rows || rows->eof();
+    } catch (const Error& e) {
+        logCaughtError(lcConsoleDb(), "willBeSeeded: the board table's rows are unknown, it counts as empty",
+                       e);
+        return true;
+    }
+}
+
+// The one check of the seed file's contents, before anything is written: every seed table that
+// will be copied can be read and holds rows; otherwise the error box names the first board table
+// that could not be filled. A seed table whose board table already has rows is not looked at.
+bool seedFileServes(ConsoleContext& ctx, db::Connection& company, db::Connection& seed) {
     for (const BoardTable& table : boardTables()) {
+        if (!willBeSeeded(company, table.name))
+            continue;
         try {
             const auto rows = seed.execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
             if (rows && !rows->eof())
                 continue;
         } catch (const Error& e) {
-            logCaughtError(lcConsoleDb(), "seedFileUsable: a seed table cannot be read", e);
+            logCaughtError(lcConsoleDb(), "seedFileServes: a seed table cannot be read", e);
         }
         showSeedFailure(ctx, table.name);
         return false;
@@ -34,7 +55,7 @@ bool seedFileUsable(ConsoleContext& ctx, db::Connection& seed) {
 } // namespace
 
 bool ensureConsoleTables(ConsoleContext& ctx, db::Connection& company, db::Connection& seed) {
-    if (!seedFileUsable(ctx, seed))
+    if (!seedFileServes(ctx, company, seed))
         return false;
     bool began = false;
     try {

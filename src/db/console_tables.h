@@ -9,9 +9,10 @@ namespace zrk {
 class ConsoleContext;
 
 // Creates the five board tables that the company database lacks and fills each empty one from
-// its table in the seed file. The seed file is looked at first: a seed table that cannot be read
-// or holds no rows stops everything before a table is created. The tables are created in one
-// transaction, so a batch that fails half-way leaves none of them behind; it shows
+// its table in the seed file. The seed file is looked at first: a seed table that will be copied
+// (its board table is missing or empty) and cannot be read or holds no rows stops everything
+// before a table is created; the seed tables of board tables that have rows are not looked at. The tables are
+// created in one transaction, so a batch that fails half-way leaves none of them behind; it shows
 // "初始化老板报表环境失败！". Each seed table is then copied in a transaction of its own
 // (copySeedTable); the first failure ends the seeding. True when the tables are there and seeded.
 bool ensureConsoleTables(ConsoleContext& ctx, db::Connection& company, db::Connection& seed);

@@ -160,7 +160,27 @@ TEST_F(SeedLocation, ABadSeedFileRaisesAnErrorNamingIt) {
     }
 }
 
-TEST_F(SeedLocation, ASeedWithoutATableOrItsRowsIsRefused) {
+// A database that holds none of the seed tables is not a seed file.
+TEST_F(SeedLocation, ADatabaseWithoutSeedTablesIsRefused) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("foreign.dat"));
+    {
+        db::Connection edit;
+        edit.open(QStringLiteral("Provider=SQLite;Data Source=") + path + QStringLiteral(";Create=True"));
+        edit.execute(QStringLiteral("create table Customers (FID int)"));
+    }
+    try {
+        openSeedFile(path);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), 3343);
+        EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+    }
+}
+
+// A seed file with a table missing or empty still opens: whether that table is needed is known
+// only when the account set's board tables are looked at (ensureConsoleTables).
+TEST_F(SeedLocation, ASeedWithoutATableOrItsRowsStillOpens) {
     QTemporaryDir dir;
     struct Case {
         const char* name;
@@ -180,15 +200,9 @@ TEST_F(SeedLocation, ASeedWithoutATableOrItsRowsIsRefused) {
             edit.open(QStringLiteral("Provider=SQLite;Data Source=") + path);
             edit.execute(QString::fromLatin1(c.breakIt));
         }
-        try {
-            openSeedFile(path);
-            ADD_FAILURE() << "no error";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), 3343);
-            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QString::fromLatin1(c.table)))
-                << e.description().toStdString();
-        }
+        const auto seed = openSeedFile(path);
+        ASSERT_TRUE(seed);
+        EXPECT_EQ(seed->state(), 1);
     }
 }
 

@@ -38,7 +38,23 @@ protected:
         return seed->execute(QStringLiteral("select count(*) from ") + table)->value(0).toString();
     }
 
+    // A copy of the built seed file, opened and broken by the statement.
+    db::ConnectionPtr brokenSeed(const QString& breakIt) {
+        const QString copy = console.folder() + QStringLiteral("/broken.dat");
+        if (brokenCopy)
+            brokenCopy->close();
+        QFile::remove(copy);
+        if (!QFile::copy(kBuiltSeed, copy))
+            return nullptr;
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        brokenCopy = std::make_shared<db::Connection>();
+        brokenCopy->open(QStringLiteral("Provider=SQLite;Data Source=") + copy);
+        brokenCopy->execute(breakIt);
+        return brokenCopy;
+    }
+
     db::ConnectionPtr seed;
+    db::ConnectionPtr brokenCopy;
 };
 
 TEST_F(ConsoleTables, AFreshDatabaseGetsTheFiveTablesFilledFromTheSeed) {
@@ -129,18 +145,64 @@ TEST_F(ConsoleTables, AnUnusableSeedStopsBeforeAnyTableIsCreated) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString copy = console.folder() + QStringLiteral("/broken.dat");
-        QFile::remove(copy);
-        ASSERT_TRUE(QFile::copy(kBuiltSeed, copy));
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        db::Connection broken;
-        broken.open(QStringLiteral("Provider=SQLite;Data Source=") + copy);
-        broken.execute(QString::fromUtf8(c.breakIt));
+        const auto broken = brokenSeed(QString::fromUtf8(c.breakIt));
+        ASSERT_TRUE(broken);
         console.prompts.clear();
-        EXPECT_FALSE(ensureConsoleTables(console.ctx, *conn, broken));
+        EXPECT_FALSE(ensureConsoleTables(console.ctx, *conn, *broken));
         EXPECT_EQ(messageTexts(), QStringList({QStringLiteral("老板报表数据表初始化失败(") +
                                                QString::fromUtf8(c.target) + QStringLiteral(")！")}));
         EXPECT_TRUE(boardTablesPresent().isEmpty());
+    }
+}
+
+// A seed file with a broken table serves an account set whose board table already has rows:
+// nothing would be copied from that table, so it is not looked at.
+TEST_F(ConsoleTables, OnlyTheSeedTablesThatWillBeCopiedAreChecked) {
+    struct Case {
+        const char* name;
+        const char* breakIt;
+        const char* ownTable; // made by hand before (with one row or none); the others are missing
+        bool ownTableHasARow;
+        bool ready;
+    } cases[] = {
+        {"empty seed table, its board table has rows", "delete from SubFunction", "t_Boss_SubFunction", true,
+         true},
+        {"missing seed table, its board table has rows", "drop table ElementPosition_Show",
+         "t_Boss_ElementPosition_Show", true, true},
+        {"empty seed table, its board table is missing", "delete from SubFunction", "t_Boss_AccountType",
+         true, false},
+        {"empty seed table, its board table is empty", "delete from SubFunction", "t_Boss_SubFunction", false,
+         false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db::Connection company;
+        company.open(QStringLiteral("Provider=SQLite;Data Source=%1/company%2.db;Create=True")
+                         .arg(console.folder())
+                         .arg(++n));
+        const QString own = QString::fromUtf8(c.ownTable);
+        company.execute(QStringLiteral("create table ") + own + QStringLiteral(" (FID int)"));
+        if (c.ownTableHasARow)
+            company.execute(QStringLiteral("insert into ") + own + QStringLiteral(" (FID) values (7)"));
+        const auto broken = brokenSeed(QString::fromUtf8(c.breakIt));
+        ASSERT_TRUE(broken);
+        console.prompts.clear();
+        EXPECT_EQ(ensureConsoleTables(console.ctx, company, *broken), c.ready);
+        const QString tables =
+            test::columnTexts(company, QStringLiteral("select name from dbo.sysobjects where xtype = 'U' "
+                                                      "and name like 't_Boss%' order by name"))
+                .join(QLatin1Char(','));
+        if (c.ready) {
+            EXPECT_TRUE(messageTexts().isEmpty()) << messageTexts().join(QLatin1Char('\n')).toStdString();
+            EXPECT_EQ(tables, kBoardTables.join(QLatin1Char(',')));
+            EXPECT_EQ(test::scalarText(company, QStringLiteral("select count(*) from ") + own),
+                      QStringLiteral("1"));
+        } else {
+            EXPECT_EQ(messageTexts(),
+                      QStringList({QStringLiteral("老板报表数据表初始化失败(t_Boss_SubFunction)！")}));
+            EXPECT_EQ(tables, own) << "nothing was created";
+        }
     }
 }
 
