@@ -3,8 +3,11 @@
 #include "board/log_category.h"
 #include "core/console_context.h"
 #include "core/roles/ledger_roles.h"
+#include "db/console_tables.h"
 #include "platform/caught_error.h"
 #include "platform/component_registry.h"
+#include "platform/error.h"
+#include "session/message_boxes.h"
 #include "session/session_properties.h"
 #include "session/texts.h"
 
@@ -29,8 +32,27 @@ BoardWindow::BoardWindow(ConsoleContext& ctx, QWidget* parent) : QWidget(parent)
     backLayout->addWidget(accountSet_, 0, Qt::AlignHCenter);
     backLayout->addStretch();
     layout->addWidget(back_);
-    back_->hide();
+    load();
+}
+
+void BoardWindow::load() {
+    rebuildOnActivate_ = true;
     ctx_.board().built = false;
+    back_->hide();
+    syncReportList();
+}
+
+void BoardWindow::syncReportList() {
+    try {
+        const auto& company = ctx_.session().companyConnection;
+        if (!company)
+            throw Error(errnum::ObjectVariableNotSet, QStringLiteral("dlgDataFlow"),
+                        QStringLiteral("Object variable or With block variable not set"));
+        syncOwnerReportList(ctx_, *company);
+    } catch (const Error& e) {
+        logCaughtError(lcBoard(), "load: the owner-report list was not synchronised", e);
+        showMessage(ctx_, e.description(), false);
+    }
 }
 
 void BoardWindow::activate(bool maximised) {

@@ -11,8 +11,9 @@ class ConsoleContext;
 
 inline const QString kBoardCaption = QStringLiteral("主界面");
 
-// The main board window: the frame's permanent child. It is loaded hidden and built the first
-// time it becomes active while maximised; its own close button does not close it.
+// The main board window: the frame's permanent child. It is loaded hidden (its load brings the
+// owner-report list in step with the report catalogue) and built the first time it becomes
+// active while maximised; its own close button does not close it.
 class BoardWindow : public QWidget, public IBoard {
     Q_OBJECT
 public:
@@ -29,6 +30,11 @@ signals:
     void boardBuilt();
 
 private:
+    // The window's load: the board hidden and not built, then the owner-report list created
+    // where missing and synchronised, before anything is read for the board.
+    void load();
+    // Shows the error's description and goes on: the board opens on the list as it was.
+    void syncReportList();
     void build();
 
     ConsoleContext& ctx_;

@@ -5,6 +5,7 @@
 #include "session/user_settings.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
+#include "support/report_catalogue.h"
 #include "support/test_console.h"
 
 #include <QDir>
@@ -78,6 +79,7 @@ protected:
         publishFromDictionary(console.ctx,
                               Dictionary{{QStringLiteral("UserName"), QStringLiteral("老板")},
                                          {QStringLiteral("AcctName"), QStringLiteral("  演示账套 ")}});
+        console.ctx.session().companyConnection = test::companyWithReportCatalogue(console.folder());
         login.answer = [this](bool, bool) {
             ++logins;
             return -1;

@@ -70,6 +70,24 @@ protected:
         const auto tables = console.ctx.session().companyConnection->execute(
             QStringLiteral("Select count(*) As n From t_Boss_ElementPosition"));
         EXPECT_GT(tables->value(0).toInt32(), 0);
+        // The board's load brought the owner-report list in step with the catalogue.
+        EXPECT_EQ(ownerReports(), catalogueOwnerReports());
+        EXPECT_FALSE(ownerReports().isEmpty());
+    }
+
+    QStringList columnOf(const QString& sql) {
+        QStringList out;
+        for (auto rs = console.ctx.session().companyConnection->execute(sql); !rs->eof(); rs->moveNext())
+            out << rs->value(0).toString();
+        return out;
+    }
+    QStringList ownerReports() {
+        return columnOf(
+            QStringLiteral("select cast(FRptID as varchar(10)) from t_Rpt_Content_Boss order by FRptID"));
+    }
+    QStringList catalogueOwnerReports() {
+        return columnOf(QStringLiteral("select cast(FRptID as varchar(10)) from t_Rpt_Content "
+                                       "where FRptType=1 and FVisibleInList='1' order by FRptID"));
     }
 
     test::TestConsole console;
@@ -84,6 +102,22 @@ TEST_F(ConsoleStart, FromTheCommandLineSession) {
     EXPECT_EQ(getSessionProperty(console.ctx, QStringLiteral("UsedInBossRpt")), Variant(std::int16_t{1}));
     EXPECT_EQ(console.ctx.session().currentAcctID, 1);
     EXPECT_TRUE(console.prompts.dialogTitles().empty()); // no login dialog
+}
+
+TEST_F(ConsoleStart, AnAccountSetWithoutTheOwnerReportListGetsItWithEveryReportHidden) {
+    {
+        QSqlDatabase company =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dropper"));
+        company.setDatabaseName(test::DemoInstallation::databaseFile());
+        ASSERT_TRUE(company.open());
+        QSqlQuery(company).exec(QStringLiteral("drop table if exists t_Rpt_Content_Boss"));
+        company.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("dropper"));
+    ASSERT_EQ(startFromCommandLine(console.ctx, *windows, launchLine()), CommandLineStart::Running);
+    expectRunningConsole();
+    EXPECT_EQ(columnOf(QStringLiteral("select distinct FVisibleInList from t_Rpt_Content_Boss")),
+              QStringList{QStringLiteral("0")});
 }
 
 TEST_F(ConsoleStart, TheLoginInfoGoesToTheServerCache) {
