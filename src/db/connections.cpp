@@ -7,6 +7,7 @@
 #include "platform/db/connection_string.h"
 #include "session/property_string.h"
 #include "session/session_properties.h"
+#include "session/texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,9 +31,17 @@ const QString kSource = QStringLiteral("OpenLocalConnection");
 
 } // namespace
 
+QString sessionConnectString(const QString& propsString) {
+    const QString connect = getBraceField(propsString, 0);
+    if (connect.trimmed().isEmpty())
+        throw Error(errnum::InvalidProcedureCall, QStringLiteral("zrkboss"), kNoConnectStringText);
+    return connect;
+}
+
 bool openCompanyConnection(ConsoleContext& ctx) {
+    const QString connect = sessionConnectString(getSessionPropsString(ctx));
     ctx.session().companyConnection = std::make_shared<db::Connection>();
-    ctx.session().companyConnection->open(getBraceField(getSessionPropsString(ctx), 0));
+    ctx.session().companyConnection->open(connect);
     return true;
 }
 
@@ -93,35 +102,57 @@ QString getAppDir() {
     return withTrailingSeparator(dir);
 }
 
-void checkCompanyDatabaseWritable(const db::Connection& company) {
+WriteRefusal companyDatabaseWriteRefusal(const db::Connection& company) {
     if (company.engineKind() != db::EngineKind::Sqlite)
-        return;
-    const QString file = db::resolveConnectionString(company.connectionString(), QString()).file;
+        return {};
+    const db::ConnectionTarget target = db::resolveConnectionString(company.connectionString(), QString());
+    const QString file = target.file;
     if (file.isEmpty() || file == QLatin1String(":memory:"))
-        return;
-    // A second, short-lived handle asks for the write lock and gives it back at once.
+        return {};
+    if (target.readOnly)
+        return {kOpenedReadOnlyText, {}};
+    const QFileInfo info(file);
+    if (info.exists() && !info.isWritable())
+        return {kReadOnlyFileText, {}};
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return {kReadOnlyFolderText, {}};
+    // A second, short-lived handle takes the write lock and writes inside a transaction that it
+    // rolls back: a lock alone is granted on a file the engine can only read.
     const QString name = QStringLiteral("zrk-write-check-%1").arg(reinterpret_cast<quintptr>(&company));
-    QString refusal;
+    WriteRefusal refusal;
     {
         QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         probe.setDatabaseName(file);
         probe.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (!probe.open()) {
-            refusal = probe.lastError().text();
+            refusal = {kWriteRefusedText, probe.lastError().text()};
         } else {
             QSqlQuery query(probe);
-            if (query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+                refusal = {kLockedText, query.lastError().databaseText()};
+            } else {
+                if (!query.exec(QStringLiteral("CREATE TABLE zrk_write_check (x INTEGER)")))
+                    refusal = {kWriteRefusedText, query.lastError().databaseText()};
                 query.exec(QStringLiteral("ROLLBACK"));
-            else
-                refusal = query.lastError().databaseText();
+            }
         }
         probe.close();
     }
     QSqlDatabase::removeDatabase(name);
-    if (!refusal.isEmpty())
-        throw Error(
-            errnum::InvalidProcedureCall, QStringLiteral("zrkboss"),
-            QStringLiteral("账套数据库无法写入：%1（%2）").arg(QDir::toNativeSeparators(file), refusal));
+    return refusal;
+}
+
+void checkCompanyDatabaseWritable(ConsoleContext& ctx, const db::Connection& company) {
+    const WriteRefusal refusal = companyDatabaseWriteRefusal(company);
+    if (refusal.cause.isEmpty())
+        return;
+    const QString file = db::resolveConnectionString(company.connectionString(), QString()).file;
+    QString cause = translate(ctx, refusal.cause);
+    if (!refusal.detail.isEmpty())
+        cause += QStringLiteral(": ") + refusal.detail;
+    throw Error(errnum::InvalidProcedureCall, QStringLiteral("zrkboss"),
+                translate(ctx, kNotWritableText)
+                    .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), cause));
 }
 
 } // namespace zrk

@@ -94,7 +94,7 @@ void preloadComponents(ConsoleContext& ctx) {
 
 bool initConsoleEnvironment(ConsoleContext& ctx) {
     openCompanyConnection(ctx);
-    checkCompanyDatabaseWritable(*ctx.session().companyConnection);
+    checkCompanyDatabaseWritable(ctx, *ctx.session().companyConnection);
     db::ConnectionPtr local = openLocalConnection(ctx);
     bool ready = false;
     try {
@@ -123,6 +123,7 @@ CommandLineStart startFromCommandLine(ConsoleContext& ctx, IMainWindow& window, 
             const auto base64 =
                 queryInterface<IBase64>(createComponent(ctx.components(), kBase64ProgId, true));
             props = base64->getBase64(encoded, false);
+            sessionConnectString(props); // a session without an account set is refused at once
             if (!checkAccountingSetup(ctx, props))
                 return CommandLineStart::Ended;
             publishCommandLineSession(ctx, props);

@@ -3,6 +3,7 @@
 #include "db/connections.h"
 
 #include <QCoreApplication>
+#include <unistd.h>
 
 namespace zrk {
 namespace {
@@ -26,7 +27,6 @@ TEST_F(Connections, TheEnginesErrorPassesOnUnchanged) {
         const char* name;
         QString connect;
     } cases[] = {
-        {"an empty ConnectString", QString()},
         {"a missing database file",
          QStringLiteral("Provider=SQLite;Data Source=") + console.folder() + QStringLiteral("/missing.db")},
         {"an unknown provider", QStringLiteral("Provider=Nobody.1;Data Source=x")},
@@ -52,6 +52,59 @@ TEST_F(Connections, TheEnginesErrorPassesOnUnchanged) {
         EXPECT_EQ(console.ctx.session().companyConnection->state(), 0);
         EXPECT_TRUE(console.prompts.messages().empty());
     }
+}
+
+TEST_F(Connections, APropertyStringWithoutAConnectStringSaysSo) {
+    for (const QString& props :
+         {QStringLiteral("UserName=boss;AcctID=1;"), QStringLiteral("UserName=boss;ConnectString={  };")}) {
+        SCOPED_TRACE(props.toStdString());
+        publishFromDictionary(console.ctx, Dictionary{{QStringLiteral("PropsString"), props}});
+        console.ctx.session().companyConnection.reset();
+        try {
+            openCompanyConnection(console.ctx);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.description(), kNoConnectStringText);
+        }
+        EXPECT_FALSE(console.ctx.session().companyConnection); // no engine was asked
+    }
+}
+
+// Why an account set cannot take writes, and the message that names the file with the cause.
+TEST_F(Connections, AnAccountSetThatCannotTakeWritesIsNamedWithTheCause) {
+    EXPECT_EQ(companyDatabaseWriteRefusal(*conn).cause, QString());
+
+    db::Connection readOnly;
+    readOnly.open(connectString + QStringLiteral(";Mode=Read"));
+    EXPECT_EQ(companyDatabaseWriteRefusal(readOnly).cause, kOpenedReadOnlyText);
+    try {
+        checkCompanyDatabaseWritable(console.ctx, readOnly);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.description(),
+                  QStringLiteral("账套数据库无法写入：%1（%2）").arg(companyFile, kOpenedReadOnlyText));
+    }
+
+    conn->beginTrans();
+    conn->execute(QStringLiteral("create table t_Held (FID int)")); // this handle holds the write lock
+    db::Connection second;
+    second.open(connectString);
+    const WriteRefusal locked = companyDatabaseWriteRefusal(second);
+    EXPECT_EQ(locked.cause, kLockedText);
+    EXPECT_TRUE(locked.detail.contains(QStringLiteral("locked"))) << locked.detail.toStdString();
+    conn->rollbackTrans();
+    EXPECT_EQ(companyDatabaseWriteRefusal(second).cause, QString());
+}
+
+TEST_F(Connections, AReadOnlyFileOrFolderIsTheCauseNamed) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "file modes do not hold the super-user back";
+    QFile::setPermissions(companyFile, QFile::ReadOwner);
+    EXPECT_EQ(companyDatabaseWriteRefusal(*conn).cause, kReadOnlyFileText);
+    QFile::setPermissions(companyFile, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(console.folder(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(companyDatabaseWriteRefusal(*conn).cause, kReadOnlyFolderText);
+    QFile::setPermissions(console.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(Connections, CloseConnectionAcceptsNoneClosedAndOpen) {

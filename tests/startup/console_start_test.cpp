@@ -1,5 +1,6 @@
 #include "demo_install.h"
 #include "launch/cache_wrapper.h"
+#include "session/property_string.h"
 #include "session/session_properties.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
@@ -89,6 +90,9 @@ protected:
         return columnOf(QStringLiteral("select cast(FRptID as varchar(10)) from t_Rpt_Content "
                                        "where FRptType=1 and FVisibleInList='1' order by FRptID"));
     }
+
+public:
+    CommandLineStart start() { return startFromCommandLine(console.ctx, *windows, launchLine()); }
 
     test::TestConsole console;
     std::unique_ptr<ConsoleWindows> windows;
@@ -206,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, RefusedStart,
     ::testing::Values(
         BadStart{"NoConnectString",
-                 [](const QString&) { return withProps(QStringLiteral("UserName=boss;AcctID=1;")); }, ""},
+                 [](const QString&) { return withProps(QStringLiteral("UserName=boss;AcctID=1;")); },
+                 "会话属性串中没有账套的连接字符串（ConnectString），无法打开账套。"},
         BadStart{"NotBase64", [](const QString&) { return QStringLiteral("PropsString=%%%not-base64%%%;"); },
                  "Base64"},
         BadStart{"MissingAccountSetFile",
@@ -214,33 +219,91 @@ INSTANTIATE_TEST_SUITE_P(
                      return withProps(QStringLiteral(
                          "UserName=boss;ConnectString={Provider=SQLite;Data Source=/nonexistent/x.zrkdb};"));
                  },
-                 ""},
+                 "/nonexistent/x.zrkdb"},
         BadStart{"UnreachableSqlServer",
                  [](const QString&) {
                      return withProps(QStringLiteral(
                          "UserName=boss;ConnectString={Provider=SQLOLEDB.1;Data Source=127.0.0.1,1;"
                          "Initial Catalog=x;User ID=sa;Password=p};"));
                  },
-                 ""}),
+                 "Unable to connect"}),
     [](const ::testing::TestParamInfo<BadStart>& info) { return std::string(info.param.name); });
 
-TEST_F(ConsoleStart, AnAccountSetAnotherProgramHoldsLockedIsNamedAndNothingHangs) {
-    const QString file = test::DemoInstallation::databaseFile();
+// The same refusals when the session did not come through the accounting check (a login), so
+// that the company connection itself is what refuses.
+TEST_F(ConsoleStart, TheCompanyConnectionRefusesWithTheSameMessages) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"UserName=boss;AcctID=1;", "会话属性串中没有账套的连接字符串（ConnectString），无法打开账套。"},
+        {"UserName=boss;ConnectString={Provider=SQLite;Data Source=/nonexistent/x.zrkdb};",
+         "/nonexistent/x.zrkdb"},
+        {"UserName=boss;ConnectString={Provider=SQLOLEDB.1;Data Source=127.0.0.1,1;Initial Catalog=x;"
+         "User ID=sa;Password=p};",
+         "Unable to connect"},
+    };
+    for (const auto& [props, message] : cases) {
+        SCOPED_TRACE(props);
+        publishFromDictionary(console.ctx,
+                              Dictionary{{QStringLiteral("PropsString"), QString::fromUtf8(props)}});
+        try {
+            initConsoleEnvironment(console.ctx);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.description().contains(QString::fromUtf8(message)))
+                << e.description().toStdString();
+        }
+    }
+}
+
+// A start while another program holds the demo account set with the lock statement; the
+// message the start ended with.
+QString messageOfAStartWhileHeld(ConsoleStart& fixture, const char* lockStatement) {
     {
         QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-        holder.setDatabaseName(file);
-        ASSERT_TRUE(holder.open());
+        holder.setDatabaseName(test::DemoInstallation::databaseFile());
+        EXPECT_TRUE(holder.open());
         QSqlQuery lock(holder);
-        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN IMMEDIATE"))); // readers may read, nobody may write
-        EXPECT_EQ(startFromCommandLine(console.ctx, *windows, launchLine()), CommandLineStart::Ended);
+        EXPECT_TRUE(lock.exec(QString::fromLatin1(lockStatement)));
+        EXPECT_EQ(fixture.start(), CommandLineStart::Ended);
         lock.exec(QStringLiteral("ROLLBACK"));
         holder.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    EXPECT_EQ(fixture.frame(), nullptr);
+    return fixture.console.prompts.messages().empty() ? QString()
+                                                      : fixture.console.prompts.messages().back().text;
+}
+
+TEST_F(ConsoleStart, AnAccountSetAnotherProgramHoldsLockedIsNamedAndNothingHangs) {
+    // Readers may read, nobody may write.
+    const QString text = messageOfAStartWhileHeld(*this, "BEGIN IMMEDIATE");
+    EXPECT_TRUE(text.contains(test::DemoInstallation::databaseFile())) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("文件被其他程序锁定"))) << text.toStdString();
+}
+
+TEST_F(ConsoleStart, AnAccountSetHeldExclusivelyIsNamedWithTheCause) {
+    // Nobody may even read.
+    const QString text = messageOfAStartWhileHeld(*this, "BEGIN EXCLUSIVE");
+    EXPECT_TRUE(text.contains(QStringLiteral("database is locked"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(test::DemoInstallation::databaseFile())) << text.toStdString();
+}
+
+// The demo's launch line with its connection string changed.
+QString withConnectString(const QString& launchLine, const QString& connect) {
+    const QString encoded = getPropValue(launchLine, QStringLiteral("PropsString"), QStringLiteral(";"));
+    QString props = QString::fromUtf8(QByteArray::fromBase64(encoded.toLatin1()));
+    props.replace(getBraceField(props, 0), connect);
+    return QStringLiteral("PropsString=") + base64(props) + QLatin1Char(';');
+}
+
+TEST_F(ConsoleStart, AnAccountSetOpenedReadOnlyIsNamedWithTheCause) {
+    const QString file = test::DemoInstallation::databaseFile();
+    const QString line = withConnectString(launchLine(), QStringLiteral("Provider=SQLite;Data Source=") +
+                                                             file + QStringLiteral(";Mode=Read"));
+    EXPECT_EQ(startFromCommandLine(console.ctx, *windows, line), CommandLineStart::Ended);
     EXPECT_EQ(frame(), nullptr);
-    ASSERT_FALSE(console.prompts.messages().empty());
-    EXPECT_TRUE(console.prompts.messages().back().text.contains(file))
-        << console.prompts.messages().back().text.toStdString();
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text,
+              QStringLiteral("账套数据库无法写入：%1（连接字符串要求只读打开（Mode=Read））").arg(file));
 }
 
 TEST_F(ConsoleStart, ThreeWrongPasswordsEndTheStart) {

@@ -65,8 +65,24 @@ public:
     Statement& operator=(const Statement&) = delete;
     sqlite3_stmt* get() const { return stmt_; }
 
+    // The engine's message; when the cause lies in the file (locked by another program, read
+    // only, cannot be opened or written), the file is named after it.
     [[noreturn]] static void fail(sqlite3* db) {
-        throw Error(dberr::CommandFailed, kSource, QString::fromUtf8(sqlite3_errmsg(db)));
+        QString text = QString::fromUtf8(sqlite3_errmsg(db));
+        switch (sqlite3_errcode(db) & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_READONLY:
+        case SQLITE_CANTOPEN:
+        case SQLITE_IOERR:
+        case SQLITE_PERM:
+            if (const char* file = sqlite3_db_filename(db, "main"); file && *file)
+                text += QStringLiteral(" (") + QString::fromUtf8(file) + QLatin1Char(')');
+            break;
+        default:
+            break;
+        }
+        throw Error(dberr::CommandFailed, kSource, text);
     }
 
 private:
