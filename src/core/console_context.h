@@ -68,7 +68,11 @@ struct SessionState {
     ObjectPtr suiteHelper;
 };
 
-// The application title and the texts shown while a component call is outstanding.
+// The application title and the texts shown while a component call is outstanding. The title
+// names the program on the desktop and heads the start-up's failure boxes. The pending and busy
+// texts and the time-out are kept for the suite's out-of-process components: the components
+// this program carries run in its own process on the user-interface thread, so no call is ever
+// outstanding while the window could show a text, and nothing shows them yet.
 struct BusyMessages {
     QString appTitle, title, pendingText, busyText;
     int timeoutMs = 0;

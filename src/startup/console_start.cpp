@@ -16,13 +16,17 @@
 #include "startup/command_line.h"
 #include "startup/log_category.h"
 
+#include <QGuiApplication>
+
 namespace zrk {
 
 namespace {
 
-// A failure during start: its description in a box titled with the application title.
+// A failure during start: its description in a box titled with the application title (the one
+// setBusyMessages set, or the console's own before it ran).
 void showStartFailure(ConsoleContext& ctx, const Error& error) {
-    ctx.prompts().messageBox(translate(ctx, error.description()), translate(ctx, kConsoleAppTitle),
+    const QString title = ctx.busy().appTitle.isEmpty() ? kConsoleAppTitle : ctx.busy().appTitle;
+    ctx.prompts().messageBox(translate(ctx, error.description()), translate(ctx, title),
                              MessageIcon::Critical, MessageButtons::Ok);
 }
 
@@ -85,6 +89,9 @@ void setBusyMessages(ConsoleContext& ctx) {
     ctx.busy().pendingText = QStringLiteral("组件正在调用服务器......");
     ctx.busy().busyText = QStringLiteral("程序组件正在调用服务器，请稍候......");
     ctx.busy().timeoutMs = 50000;
+    // The application title is what the desktop shows for the program (window list, task bar).
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::setApplicationDisplayName(translate(ctx, ctx.busy().appTitle));
 }
 
 void preloadComponents(ConsoleContext& ctx) {
@@ -105,6 +112,15 @@ bool initConsoleEnvironment(ConsoleContext& ctx) {
     }
     closeConnection(local);
     return ready;
+}
+
+bool followAccountSetChange(ConsoleContext& ctx) {
+    auto& company = ctx.session().companyConnection;
+    const QString connect = getBraceField(getSessionPropsString(ctx), 0);
+    if (company && company->connectionString() == connect)
+        return true;
+    closeConnection(company);
+    return initConsoleEnvironment(ctx);
 }
 
 CommandLineStart startFromCommandLine(ConsoleContext& ctx, IMainWindow& window, const QString& commandLine) {

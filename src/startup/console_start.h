@@ -42,4 +42,10 @@ void preloadComponents(ConsoleContext& ctx);
 // Opens the company connection and the seed file, and makes sure the console tables exist.
 bool initConsoleEnvironment(ConsoleContext& ctx);
 
+// After a re-login: when the session's connection string is no longer the one the company
+// connection was opened with (another account set), closes that connection and prepares the
+// environment of the new one (connection, console tables). True when nothing had to change or
+// the new account set is ready; errors pass on unchanged.
+bool followAccountSetChange(ConsoleContext& ctx);
+
 } // namespace zrk

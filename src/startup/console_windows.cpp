@@ -1,5 +1,6 @@
 #include "startup/console_windows.h"
 
+#include "core/console_context.h"
 #include "shell/main_frame.h"
 #include "startup/console_start.h"
 
@@ -21,7 +22,12 @@ void ConsoleWindows::showMainWindow() {
 }
 
 std::int32_t ConsoleWindows::loginConsole(bool doLogin, bool force) {
-    return zrk::loginConsole(ctx_, doLogin, force);
+    const std::int32_t result = zrk::loginConsole(ctx_, doLogin, force);
+    // A re-login may have chosen another account set: everything read afterwards (the board,
+    // the status bar, the ledger's periods) must come from it.
+    if (result == -1 && ctx_.session().loggedIn && !followAccountSetChange(ctx_))
+        return 0;
+    return result;
 }
 
 bool ConsoleWindows::activateFrame() {

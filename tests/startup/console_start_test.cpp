@@ -12,6 +12,8 @@
 #include "support/demo_account_set.h"
 
 #include <QDate>
+#include <QFile>
+#include <QGuiApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -106,6 +108,7 @@ TEST_F(ConsoleStart, FromTheCommandLineSession) {
     EXPECT_EQ(getSessionProperty(console.ctx, QStringLiteral("UsedInBossRpt")), Variant(std::int16_t{1}));
     EXPECT_EQ(console.ctx.session().currentAcctID, 1);
     EXPECT_TRUE(console.prompts.dialogTitles().empty()); // no login dialog
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("ZRK老板报表主控台"));
 }
 
 TEST_F(ConsoleStart, AnAccountSetWithoutTheOwnerReportListGetsItWithEveryReportHidden) {
@@ -304,6 +307,46 @@ TEST_F(ConsoleStart, AnAccountSetOpenedReadOnlyIsNamedWithTheCause) {
     ASSERT_EQ(console.prompts.messages().size(), 1u);
     EXPECT_EQ(console.prompts.messages()[0].text,
               QStringLiteral("账套数据库无法写入：%1（连接字符串要求只读打开（Mode=Read））").arg(file));
+}
+
+TEST_F(ConsoleStart, AReloginToAnotherAccountSetReopensTheCompanyConnection) {
+    ASSERT_EQ(start(), CommandLineStart::Running);
+    expectRunningConsole();
+    const auto first = console.ctx.session().companyConnection;
+    // The same account set: the connection stays.
+    EXPECT_TRUE(followAccountSetChange(console.ctx));
+    EXPECT_EQ(console.ctx.session().companyConnection, first);
+
+    // Another account set (a copy of the demo's without the console tables).
+    const QString other = console.folder() + QStringLiteral("/other.zrkdb");
+    ASSERT_TRUE(QFile::copy(test::DemoInstallation::databaseFile(), other));
+    QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase edit = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+        edit.setDatabaseName(other);
+        ASSERT_TRUE(edit.open());
+        QSqlQuery(edit).exec(QStringLiteral("update t_SystemProfile set FValue='另一家公司' "
+                                            "where FCategory='General' and FKey='CompanyName'"));
+        edit.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+    QString props = getSessionPropsString(console.ctx);
+    const QString otherConnect = QStringLiteral("Provider=SQLite;Data Source=") + other;
+    props.replace(getBraceField(props, 0), otherConnect);
+    publishFromDictionary(console.ctx, Dictionary{{QStringLiteral("PropsString"), props}});
+    EXPECT_TRUE(followAccountSetChange(console.ctx));
+    ASSERT_NE(console.ctx.session().companyConnection, first);
+    EXPECT_EQ(first->state(), 0); // the old one was closed
+    EXPECT_EQ(console.ctx.session().companyConnection->connectionString(), otherConnect);
+    EXPECT_EQ(console.ctx.session().companyConnection->state(), 1);
+    EXPECT_GT(console.ctx.session()
+                  .companyConnection->execute(QStringLiteral("select count(*) from t_Boss_ElementPosition"))
+                  ->value(0)
+                  .toInt32(),
+              0);
+    // What the frame reads after the re-login comes from the new account set.
+    frame()->refreshSystem(false);
+    EXPECT_EQ(frame()->panels().text(StatusPanels::kCompany), QStringLiteral("另一家公司"));
 }
 
 TEST_F(ConsoleStart, ThreeWrongPasswordsEndTheStart) {
