@@ -1,6 +1,6 @@
 // The dialect layer's entry points: a batch read into statements, and translated into a
 // program. The translation is told by what it translates:
-//   the batch and its control flow   tsql_batch_split, tsql_blocks, tsql_statement
+//   the batch and its control flow   tsql_batch_split, tsql_nesting, tsql_blocks, tsql_statement
 //   expressions and their types      tsql_expression, tsql_operands, tsql_expression_types,
 //                                    tsql_value_types, tsql_table_sources, tsql_function_calls,
 //                                    tsql_conversions
@@ -14,12 +14,14 @@
 
 #include "platform/db/tsql_batch_split.h"
 #include "platform/db/tsql_blocks.h"
+#include "platform/db/tsql_nesting.h"
 #include "platform/db/tsql_translation.h"
 
 namespace zrk::db::tsql {
 
 QStringList splitBatch(QStringView batch) {
     const Tokens t = tokenize(batch);
+    checkNesting(t);
     QStringList out;
     for (const Statement& s : splitStatements(t))
         out << sourceText(batch, t, s.tokens).toString();
@@ -28,6 +30,7 @@ QStringList splitBatch(QStringView batch) {
 
 Program translateBatch(QStringView batch, SchemaReader* schema) {
     const Tokens t = tokenize(batch);
+    checkNesting(t);
     const std::vector<Statement> statements = splitStatements(t);
     Program program;
     Translation tr(program, schema);

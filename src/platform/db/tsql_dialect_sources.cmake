@@ -19,6 +19,7 @@ foreach(source IN ITEMS
     tsql_expression_types.cpp
     tsql_function_calls.cpp
     tsql_lexer.cpp
+    tsql_nesting.cpp
     tsql_object_name.cpp
     tsql_operands.cpp
     tsql_sqlite_text.cpp

@@ -87,6 +87,36 @@ TEST(TranslateBatch, MalformedTextRaisesTheEngineWording) {
     }
 }
 
+// Tens of thousands of levels used to take tens of seconds before the engine's parser gave up;
+// the text is now refused in one pass, whether it is split or translated.
+TEST(TranslateBatch, TextsNestedBeyondTheLimitAreRefusedUnread) {
+    const int deep = 40000;
+    const QString texts[] = {
+        QStringLiteral("select ") + QStringLiteral("IsNull(").repeated(deep) + QStringLiteral("1") +
+            QStringLiteral(",0)").repeated(deep),
+        QStringLiteral("select ") + QStringLiteral("case when 1=1 then ").repeated(deep) +
+            QStringLiteral("1") + QStringLiteral(" end").repeated(deep),
+        QStringLiteral("select ") + QStringLiteral("(").repeated(300),
+    };
+    for (const QString& text : texts) {
+        for (const auto& read : {+[](const QString& t) { tsql::splitBatch(t); },
+                                 +[](const QString& t) { tsql::translateBatch(t); }}) {
+            try {
+                read(text);
+                ADD_FAILURE() << "no error for " << text.left(40).toStdString();
+            } catch (const Error& e) {
+                EXPECT_EQ(e.number(), dberr::UnsupportedSyntax);
+                EXPECT_TRUE(e.description().contains(QStringLiteral("nested more than 256 levels deep")))
+                    << e.description().toStdString();
+            }
+        }
+    }
+    // Block ENDs do not close CASE expressions, and brackets at the limit are read.
+    EXPECT_NO_THROW(tsql::splitBatch(QStringLiteral("begin select case when 1=1 then 1 end end")));
+    EXPECT_NO_THROW(tsql::splitBatch(QStringLiteral("select ") + QStringLiteral("(").repeated(256) +
+                                     QStringLiteral("1") + QStringLiteral(")").repeated(256)));
+}
+
 class Dialect : public EmbeddedDb {
 protected:
     void SetUp() override {
