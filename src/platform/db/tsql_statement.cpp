@@ -2,6 +2,7 @@
 
 #include "platform/db/tsql_dml.h"
 #include "platform/db/tsql_errors.h"
+#include "platform/db/tsql_sqlite_text.h"
 #include "platform/db/tsql_steps.h"
 #include "platform/db/tsql_system_objects.h"
 #include "platform/db/tsql_table_ddl.h"
@@ -26,9 +27,36 @@ std::vector<Step> asWritten(Translation& tr, const Tokens& t, Range r) {
     return {sqlStep(tr.expression(t, r))};
 }
 
+// The descriptions kept for the tables named in a range ("a, [dbo].[b]"): a table dropped takes
+// its descriptions along, and a table made starts without any, as on the server, even where a
+// table was dropped before its descriptions went with it.
+Step dropDescriptions(Translation& tr, const Tokens& t, Range names) {
+    if (names.begin + 1 < names.end && t[names.begin].isWord("IF") && t[names.begin + 1].isWord("EXISTS"))
+        names.begin += 2;
+    QStringList quoted;
+    for (const Range& name : splitCommas(t, names))
+        if (name.begin < name.end && t[name.end - 1].isName())
+            quoted << quoteText(t[name.end - 1].text);
+    tr.program().usesExtendedProperties = true;
+    return sqlStep(
+        QStringLiteral("DELETE FROM main.zrk_extended_properties WHERE object_name COLLATE NOCASE IN (") +
+        quoted.join(QLatin1Char(',')) + QLatin1Char(')'));
+}
+
+// The name of CREATE TABLE name (...).
+Range createdTableName(const Tokens& t, Range r) {
+    int end = r.begin + 2;
+    while (end < r.end && !t[end].isSymbol("("))
+        ++end;
+    return {r.begin + 2, end};
+}
+
 std::vector<Step> translateCreate(Translation& tr, const Tokens& t, Range r) {
-    if (secondIsWord(t, r, "TABLE"))
-        return createTable(tr, t, r);
+    if (secondIsWord(t, r, "TABLE")) {
+        std::vector<Step> steps = createTable(tr, t, r);
+        steps.push_back(dropDescriptions(tr, t, createdTableName(t, r)));
+        return steps;
+    }
     if (secondIsWord(t, r, "VIEW") || secondIsWord(t, r, "INDEX") || secondIsWord(t, r, "UNIQUE") ||
         secondIsWord(t, r, "CLUSTERED") || secondIsWord(t, r, "NONCLUSTERED"))
         return asWritten(tr, t, r);
@@ -42,7 +70,9 @@ std::vector<Step> translateAlter(Translation& tr, const Tokens& t, Range r) {
 }
 
 std::vector<Step> translateDrop(Translation& tr, const Tokens& t, Range r) {
-    if (secondIsWord(t, r, "TABLE") || secondIsWord(t, r, "VIEW"))
+    if (secondIsWord(t, r, "TABLE"))
+        return {sqlStep(tr.expression(t, r)), dropDescriptions(tr, t, {r.begin + 2, r.end})};
+    if (secondIsWord(t, r, "VIEW"))
         return asWritten(tr, t, r);
     unsupported(QStringLiteral("DROP %1").arg(secondWord(t, r)));
 }

@@ -268,6 +268,27 @@ TEST_F(Dialect, ExtendedPropertiesNeedAnExistingColumnAndAreAddedOnce) {
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("1"));
 }
 
+TEST_F(Dialect, ADroppedTableTakesItsDescriptionsAlong) {
+    const QString add =
+        QStringLiteral("exec sp_addextendedproperty N'MS_Description', 'Name', N'user', N'dbo', "
+                       "N'table', N't_Item', N'column', N'FName'");
+    const QString remake = QStringLiteral("create table t_Item (FID int not null, FName nvarchar(20) null)");
+    conn->execute(add);
+    conn->execute(QStringLiteral("drop table [dbo].[T_ITEM]"));
+    conn->execute(remake);
+    EXPECT_NO_THROW(conn->execute(add));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("1"));
+
+    // A database that already carries descriptions of a table dropped before they went with it
+    // takes new ones once the table is made again.
+    conn->execute(
+        QStringLiteral("insert into zrk_extended_properties (object_name, column_name, name, value) "
+                       "values ('t_Old', 'FName', 'MS_Description', 'Old')"));
+    conn->execute(QStringLiteral("create table t_Old (FName nvarchar(20) null)"));
+    EXPECT_NO_THROW(conn->execute(QString(add).replace(QStringLiteral("t_Item"), QStringLiteral("t_Old"))));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("2"));
+}
+
 TEST_F(Dialect, IdentityColumnsNumberTheRows) {
     conn->execute(
         QStringLiteral("create table t_Auto ([FItemID] [int] IDENTITY (1, 1) NOT NULL, [FName] [varchar] "
