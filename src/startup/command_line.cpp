@@ -8,6 +8,8 @@
 #include "startup/log_category.h"
 #include "startup/login_registry.h"
 
+#include <QRegularExpression>
+
 namespace zrk {
 
 namespace {
@@ -33,8 +35,16 @@ QString stripCommandLine(const QString& commandLine) {
     return text;
 }
 
+bool isEmbeddingLaunch(const QStringList& arguments) {
+    for (const QString& argument : arguments)
+        if (stripCommandLine(argument).compare(QLatin1String("-Embedding"), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 bool isEmbeddingLaunch(const QString& commandLine) {
-    return commandLine.contains(QLatin1String("-Embedding"), Qt::CaseInsensitive);
+    return isEmbeddingLaunch(
+        stripCommandLine(commandLine).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
 }
 
 std::optional<QString> launchItem(const QString& text, const QString& key) {

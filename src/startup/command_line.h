@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -13,7 +14,11 @@ inline const QString kParamDecoderProgId = QStringLiteral("ExtParams.ParamDecode
 // The command line trimmed, with one enclosing double quote removed at each end.
 QString stripCommandLine(const QString& commandLine);
 
-// True when the process was started only to serve the console's objects.
+// True when the process was started only to serve the console's objects: one of the arguments
+// is "-Embedding" as a whole (in any letter case, quotes around it ignored). A text that merely
+// holds the word inside another ("Username=x-embedding") is no such start.
+bool isEmbeddingLaunch(const QStringList& arguments);
+// The same for a launch text, whose arguments are the words between white space.
 bool isEmbeddingLaunch(const QString& commandLine);
 
 // The value after the first "key=" (letter case as written) up to the next ";" or the end;

@@ -153,8 +153,7 @@ protected:
         conn->execute(QStringLiteral("delete from t_Boss_SubFunction"));
         // A seed of the test's own, with rows to break.
         ownSeedFile = console.folder() + QStringLiteral("/own.dat");
-        own.open(QStringLiteral("Provider=SQLite;Data Source=") + ownSeedFile +
-                 QStringLiteral(";Create=True"));
+        own.open(QStringLiteral("Provider=SQLite;Data Source=") + ownSeedFile, db::MissingDatabase::Create);
         own.execute(
             QStringLiteral("create table SubFunction (FID int null, FAppType int null, FCaption nvarchar(30) "
                            "null, FSubSystemID int null, FHelpFile nvarchar(50) null, FHasRpt bit null)"));

@@ -42,6 +42,27 @@ TEST(CommandLine, EmbeddingIsFoundAnywhereInAnyCase) {
     EXPECT_FALSE(isEmbeddingLaunch(QString()));
 }
 
+// Only "-Embedding" as a whole argument starts an object server; the word inside a launch value
+// ("Username=x-embedding") or glued to another word is an ordinary start.
+TEST(CommandLine, EmbeddingCountsOnlyAsAWholeArgument) {
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("\"-Embedding\"")));
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("  -eMbEdDiNg  ")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("Username=x-embedding")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("VYTParams=Username=a-Embedding;AcctID=1;AlgID=0")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("-Embeddings")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("x-Embedding y")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("-Embedding;")));
+
+    EXPECT_TRUE(
+        isEmbeddingLaunch(QStringList{QStringLiteral("PropsString=x;"), QStringLiteral("-EMBEDDING")}));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{QStringLiteral("Username=x-embedding")}));
+    // One argument with a space in it is one argument, whatever the words inside it.
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{QStringLiteral("Username=x -Embedding")}));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{}));
+    EXPECT_FALSE(
+        isEmbeddingLaunch(readProgramOptions({QStringLiteral("Username=x-embedding")}).launchArguments));
+}
+
 // The program's arguments, read, hand the object-server start on in any letter case.
 TEST(CommandLine, EmbeddingArgumentReachesTheStartInAnyCase) {
     for (const char* word : {"-Embedding", "-EMBEDDING", "-embedding", "-EmBeDdInG"}) {
@@ -49,6 +70,7 @@ TEST(CommandLine, EmbeddingArgumentReachesTheStartInAnyCase) {
             {QStringLiteral("--screenshot"), QStringLiteral("shot.png"), QString::fromLatin1(word)});
         EXPECT_EQ(options.action, ProgramAction::Start) << word;
         EXPECT_TRUE(isEmbeddingLaunch(options.launchText)) << word;
+        EXPECT_TRUE(isEmbeddingLaunch(options.launchArguments)) << word;
         EXPECT_EQ(options.screenshot, QStringLiteral("shot.png")) << word;
     }
     EXPECT_FALSE(isEmbeddingLaunch(readProgramOptions({QStringLiteral("PropsString=x;")}).launchText));
