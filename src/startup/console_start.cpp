@@ -213,8 +213,19 @@ std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force) {
     if (const auto acctId = decodeExternalLaunch(ctx, ctx.session().commandLine)) {
         ctx.session().externalLaunch = true;
         std::int32_t id = *acctId;
-        if (!dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id))
+        bool loggedOn = false;
+        try {
+            loggedOn = dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id);
+        } catch (const Error& e) {
+            // The launch's credentials were refused: the reason is the owner's to see.
+            logCaughtError(lcStartup(), "loginConsole: the launch login was refused", e);
+            showMessage(ctx, e.description(), false);
             return 0;
+        }
+        if (!loggedOn) {
+            showMessage(ctx, QStringLiteral("启动参数的登录信息没有留下，无法自动登录。"), false);
+            return 0;
+        }
         publishFromLoginObject(ctx, *queryInterface<ILoginSession>(object));
         return -1;
     }
