@@ -157,6 +157,7 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
         setBusyMessages(ctx);
         preloadComponents(ctx);
         bool registryWritable = true;
+        QString registryCause;
         try {
             queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true))
                 ->saveSetting(QStringLiteral("EBO"), QStringLiteral("ZRKLogin"), QStringLiteral("RegVoke"),
@@ -164,9 +165,15 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
         } catch (const Error& e) {
             logCaughtError(lcStartup(), "startConsole: the per-user settings are not writable", e);
             registryWritable = false;
+            registryCause = e.description();
         }
         if (!registryWritable && !login) {
-            showMessage(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。"), false);
+            // The fixed advice, then the file and the cause, so the owner knows what to repair.
+            showMessage(
+                ctx,
+                translate(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。")) +
+                    QLatin1Char('\n') + registryCause,
+                false);
             return StartOutcome::Ended;
         }
         ctx.session().externalLaunch = false;

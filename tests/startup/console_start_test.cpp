@@ -140,6 +140,23 @@ QString launchEntry(test::TestConsole& console, const char* name) {
         .toString();
 }
 
+TEST_F(ConsoleStart, AUserFileThatIsNoSettingsFileIsNamedAndKept) {
+    const QString path = console.settings.filePath(Hive::CurrentUser);
+    const QByteArray garbage("\x00\x01garbage[\n=\xff", 13);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Ended);
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    const QString text = console.prompts.messages()[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("注册表权限不够"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("not a settings file"))) << text.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+}
+
 TEST_F(ConsoleStart, AnExternalLaunchWithAPlainTextLogsOn) {
     console.ctx.session().commandLine =
         QStringLiteral("VYTParams=Username=boss;AcctID=1;Passwd=boss123;AlgID=0");
