@@ -47,6 +47,25 @@ bool isEmbeddingLaunch(const QString& commandLine) {
         stripCommandLine(commandLine).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
 }
 
+std::optional<std::int32_t> launchNumber(const QString& value) {
+    const QString trimmed = value.trimmed();
+    bool ok = false;
+    const int number = trimmed.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<QString> plainLaunchText(const QString& text) {
+    const QString key = QStringLiteral("VYTParams=");
+    const qsizetype at = text.indexOf(key);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype start = at + key.size();
+    const qsizetype end = text.indexOf(QStringLiteral(";AlgID="), start);
+    return end < 0 ? text.mid(start) : text.mid(start, end - start + 1);
+}
+
 std::optional<QString> launchItem(const QString& text, const QString& key) {
     const qsizetype at = text.indexOf(key);
     if (at < 0)
@@ -60,12 +79,20 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     if (ctx.session().externalLaunch)
         return std::nullopt;
     const QString text = stripCommandLine(commandLine);
-    const auto params = launchItem(text, QStringLiteral("VYTParams="));
+    auto params = launchItem(text, QStringLiteral("VYTParams="));
     if (!params || params->isEmpty())
         return std::nullopt;
-    const auto algorithm = launchItem(text, QStringLiteral("AlgID="));
-    if (!algorithm)
+    const auto algorithmText = launchItem(text, QStringLiteral("AlgID="));
+    if (!algorithmText)
         return std::nullopt;
+    // An algorithm number that is not one would decode the text with the wrong algorithm.
+    const auto algorithm = launchNumber(*algorithmText);
+    if (!algorithm) {
+        showMessage(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(*algorithmText), false);
+        return std::nullopt;
+    }
+    if (*algorithm == 0)
+        params = plainLaunchText(text);
 
     const ObjectPtr decoder = createComponent(ctx.components(), kParamDecoderProgId, false);
     const auto role = decoder ? tryInterface<IParamDecoder>(decoder) : nullptr;
@@ -75,7 +102,7 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     }
     QString plain;
     try {
-        plain = role->getPlainParamList(*params, numberOrZero(*algorithm));
+        plain = role->getPlainParamList(*params, *algorithm);
     } catch (const Error& e) {
         // Parameters that do not decode are no launch: say why and let the owner log in.
         showMessage(ctx, e.description(), false);

@@ -241,6 +241,7 @@ protected:
         conn->close();
         demo::DemoOptions options;
         options.today = QDate(2025, 6, 18);
+        options.passwordIterations = test::kTestPasswordIterations;
         demo::buildDemoDatabase(companyFile, options);
         conn->open(connectString);
     }

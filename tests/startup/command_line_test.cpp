@@ -132,25 +132,62 @@ TEST_F(ExternalLaunch, IncompleteOrForeignLinesAreNoLaunch) {
     EXPECT_TRUE(console.prompts.messages().empty());
 }
 
-TEST_F(ExternalLaunch, NonNumericValuesCountAsZero) {
-    // AlgID "x" is algorithm 0: the parameters are plain text, and AcctID "12x" is 0.
-    EXPECT_EQ(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=Username=a,AcctID=12x;AlgID=x")),
-              0);
+TEST_F(ExternalLaunch, ANonNumericAccountSetCountsAsZero) {
     const QString plain = QStringLiteral("VYTParams=") + base64(QStringLiteral("Username=a;AcctID=abc;")) +
                           QStringLiteral(";AlgID=1");
     EXPECT_EQ(decodeExternalLaunch(console.ctx, plain), 0);
+    EXPECT_EQ(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=Username=a;AcctID=12x;AlgID=0")),
+              0);
+}
+
+TEST_F(ExternalLaunch, AnAlgorithmThatIsNoNumberIsReportedAndNoLaunch) {
+    const QString params = QStringLiteral("VYTParams=Username=a;AcctID=3;Passwd=p;");
+    for (const char* algorithm : {"x", "", "1x", "99999999999", "2 3"}) {
+        console.prompts.clear();
+        EXPECT_FALSE(decodeExternalLaunch(console.ctx,
+                                          params + QStringLiteral("AlgID=") + QString::fromLatin1(algorithm)))
+            << algorithm;
+        ASSERT_EQ(console.prompts.messages().size(), 1u) << algorithm;
+        EXPECT_EQ(
+            console.prompts.messages()[0].text,
+            QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(QString::fromLatin1(algorithm)));
+        EXPECT_EQ(console.prompts.messages()[0].icon, MessageIcon::Critical);
+    }
+    EXPECT_EQ(launchNumber(QStringLiteral(" 2 ")), 2);
+    EXPECT_EQ(launchNumber(QStringLiteral("-1")), -1);
+    EXPECT_FALSE(launchNumber(QStringLiteral("2147483648")));
+}
+
+TEST_F(ExternalLaunch, APlainTextKeepsAllItsItems) {
+    // With algorithm 0 the text itself holds ";": it runs up to the AlgID item or to the end.
+    const QString lines[] = {
+        QStringLiteral("VYTParams=Username=老板;AcctID=7;Passwd=a;b;AlgID=0"),
+        QStringLiteral("AlgID=0;VYTParams=Username=老板;AcctID=7;Passwd=a;b;"),
+        QStringLiteral("\"VYTParams=Username=老板;AcctID=7;Passwd=a;b;;AlgID=0\""),
+    };
+    for (const QString& line : lines) {
+        const auto id = decodeExternalLaunch(console.ctx, line);
+        ASSERT_TRUE(id) << line.toStdString();
+        EXPECT_EQ(*id, 7);
+        EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("UserName")), QStringLiteral("老板"));
+        EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("Password")),
+                  scramblePassword(QStringLiteral("a")));
+    }
+    EXPECT_EQ(plainLaunchText(QStringLiteral("VYTParams=Username=a;AcctID=1;AlgID=0")),
+              QStringLiteral("Username=a;AcctID=1;"));
+    EXPECT_TRUE(console.prompts.messages().empty());
 }
 
 TEST_F(ExternalLaunch, ParametersThatDoNotDecryptSayWhy) {
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("key"));
+                           QStringLiteral("the launch key of this installation"));
     suite::ParamDecoder decoder(console.settings);
     const QString sealed = decoder.encipher(QStringLiteral("Username=a;AcctID=4;"), 2);
     EXPECT_EQ(
         decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")),
         4);
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("other"));
+                           QStringLiteral("another launch key of this installation"));
     EXPECT_FALSE(decodeExternalLaunch(console.ctx,
                                       QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")));
     ASSERT_EQ(console.prompts.messages().size(), 1u);
