@@ -145,7 +145,8 @@ TEST(SettingsStore, ALinkIsNotWrittenThroughAndItsTargetStaysAsItWas) {
 TEST(SettingsStore, AFileThatIsNoSettingsFileIsNamedAndLeftAlone) {
     QTemporaryDir dir;
     const SettingsStore store = SettingsStore::portable(dir.path());
-    const QByteArray garbage("\x00\x01\x02[zz\n=\xff\xfe just words\n", 24);
+    static constexpr char raw[] = "\x00\x01\x02[zz\n=\xff\xfe just words\n";
+    const QByteArray garbage(raw, sizeof raw - 1);
     QFile file(store.filePath(Hive::CurrentUser));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(garbage);
