@@ -14,7 +14,7 @@ constexpr int kRows = 100000;
 // A table of 100,000 rows and 10 columns: integers, reals, short texts and a date.
 void createTable(const QString& file) {
     zrk::db::Connection conn;
-    conn.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(file));
+    conn.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(file), zrk::db::MissingDatabase::Create);
     conn.execute(QStringLiteral(
         "CREATE TABLE t (c0 int NOT NULL PRIMARY KEY, c1 int, c2 float, c3 nvarchar(40), "
         "c4 nvarchar(40), c5 int, c6 decimal(18,4), c7 nvarchar(80), c8 smallint, c9 datetime)"));

@@ -11,9 +11,12 @@ trap 'rm -rf "$work"' EXIT
 for fuzzer in build/fuzz/tests/fuzz/fuzz_* build/fuzz/tests/fuzz/*/fuzz_*; do
   [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
-  seeds=tests/fuzz/corpus/${name#fuzz_}
+  # The seeds live beside the target's sources: corpus/<name without fuzz_> or corpus/<name>.
+  sources=$(dirname "${fuzzer#build/fuzz/}")
   mkdir -p "$work/$name"
-  [ -d "$seeds" ] && cp -r "$seeds"/. "$work/$name"/
+  for seeds in "$sources/corpus/${name#fuzz_}" "$sources/corpus/$name"; do
+    if [ -d "$seeds" ]; then cp -r "$seeds"/. "$work/$name"/; fi
+  done
   echo "fuzzing $name for ${seconds}s"
   "$fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 "$work/$name" \
     >"$work/$name.log" 2>&1 || { tail -40 "$work/$name.log"; echo "fuzz: $name failed" >&2; exit 1; }

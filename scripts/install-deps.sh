@@ -18,6 +18,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
   qt6-charts-dev libqt6opengl6-dev libgl-dev
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev tdsodbc libsqliteodbc
+  libsodium-dev libssl-dev
   dbus dbus-x11 libdbus-1-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-utils libx11-dev

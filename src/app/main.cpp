@@ -2,7 +2,9 @@
 #include "core/console_context.h"
 #include "desktop/qt_prompt_service.h"
 #include "desktop/x11_window_finder.h"
+#include "session/diagnostic_log.h"
 #include "session/installation.h"
+#include "session/message_boxes.h"
 #include "session/texts.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
@@ -16,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -38,6 +41,9 @@ int reportScreenshot(zrk::MainFrame& frame, const QString& file, qint64 elapsedM
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before any thread exists, so that every thread of the process leaves the signals to the
+    // event loop.
+    zrk::TerminationSignals::block();
     QElapsedTimer sinceStart;
     sinceStart.start();
     const zrk::ProgramOptions options = zrk::readProgramOptions([&] {
@@ -58,9 +64,15 @@ int main(int argc, char* argv[]) {
 
     // Without a session runtime folder (a service, a container) the toolkit complains on every
     // start; give it the console's private one.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", zrk::runtimeFolder().toLocal8Bit());
+    const zrk::RuntimeFolder runtime = zrk::runtimeFolder();
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.problem.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", runtime.path.toLocal8Bit());
     QApplication app(argc, argv);
+    zrk::TerminationSignals termination;
+    // A signal that came while the start ran (its loops may have seen it) ends the process here.
+    auto runEventLoop = [&app, &termination] {
+        return termination.exitCode() != 0 ? termination.exitCode() : app.exec();
+    };
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRK_VERSION));
     // The console ends when its frame unloads, not when the login dialog, the last window open
     // before the frame, closes.
@@ -84,28 +96,56 @@ int main(int argc, char* argv[]) {
         return options.exitCode;
     }
 
-    // One console per user and display: a later start hands over to the running one.
-    zrk::InstanceChannel channel(zrk::instanceChannelName(), zrk::runtimeFolder());
-    if (!channel.claim()) {
-        channel.request(QStringLiteral("activate"));
-        return 0;
+    const bool embedding = zrk::isEmbeddingLaunch(options.launchArguments);
+    // One console per user and display: a later start hands over to the running one, and ends
+    // with a failure when that one did not bring its window forward. A run for a picture is a
+    // copy of its own: it neither hands over nor answers.
+    std::unique_ptr<zrk::InstanceChannel> channel;
+    if (options.screenshot.isEmpty() || embedding) {
+        if (!runtime.problem.isEmpty()) {
+            zrk::showMessage(ctx, runtime.problem, false);
+            return 1;
+        }
+        channel = std::make_unique<zrk::InstanceChannel>(zrk::instanceChannelName(), runtime.path);
+        if (!channel->claim()) {
+            const auto reply = channel->handOver();
+            if (reply == zrk::InstanceChannel::Reply::Shown)
+                return 0;
+            zrk::showMessage(ctx, zrk::handOverMessage(reply), false);
+            return 1;
+        }
     }
 
     zrk::ConsoleWindows windowsOfConsole(ctx);
     QObject::connect(&windowsOfConsole, &zrk::ConsoleWindows::frameUnloaded, &app, &QCoreApplication::quit);
-    channel.onActivate = [&windowsOfConsole] { return windowsOfConsole.activateFrame(); };
+    if (channel)
+        channel->onShow = [&windowsOfConsole, &ctx, embedding] {
+            return zrk::showAnswer(windowsOfConsole.activateFrame(), embedding, ctx.session().loggedIn);
+        };
 
-    if (zrk::isEmbeddingLaunch(options.launchText)) {
+    if (embedding) {
         // Serve the console's objects until asked to quit; no login, no window.
-        channel.onQuit = [&app] { app.quit(); };
-        return app.exec();
+        channel->onQuit = [&app] { app.quit(); };
+        const std::int32_t serving = zrk::logStart(ctx, QStringLiteral("zrkboss: serving objects"));
+        const int code = runEventLoop();
+        zrk::logEnd(ctx, serving, code);
+        return code;
     }
 
+    // The diagnostic log follows the start; the launch text itself may carry a password and
+    // stays out of it.
+    const std::int32_t startLog = zrk::logStart(
+        ctx, QStringLiteral("zrkboss %1: start%2")
+                 .arg(QCoreApplication::applicationVersion(),
+                      options.launchText.isEmpty() ? QString() : QStringLiteral(" with launch parameters")));
     auto started = zrk::startFromCommandLine(ctx, windowsOfConsole, options.launchText);
-    if (started == zrk::CommandLineStart::NoSession)
+    if (started == zrk::CommandLineStart::NoSession) {
+        zrk::logInfo(ctx, startLog, QStringLiteral("no session in the launch parameters: owner login"));
         started = zrk::startConsole(ctx, windowsOfConsole, nullptr) == zrk::StartOutcome::Running
                       ? zrk::CommandLineStart::Running
                       : zrk::CommandLineStart::Ended;
+    }
+    zrk::logEnd(ctx, startLog, started == zrk::CommandLineStart::Running ? -1 : 0);
     zrk::MainFrame* frame = windowsOfConsole.frame();
     if (started != zrk::CommandLineStart::Running || !frame)
         return 1;
@@ -123,8 +163,8 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(0, &app, report);
         else if (zrk::IBoard* board = frame->board())
             board->onBuilt([&] { QTimer::singleShot(0, &app, report); });
-        app.exec();
-        return code;
+        const int ended = runEventLoop();
+        return ended != 0 ? ended : code;
     }
-    return app.exec();
+    return runEventLoop();
 }

@@ -4,6 +4,8 @@
 #include "platform/settings_store.h"
 #include "suite/suite_components.h"
 
+#include <QObject>
+
 namespace zrk {
 
 // Where this process keeps its settings: the folder named by ZRK_SETTINGS_DIR when it is set
@@ -15,8 +17,36 @@ suite::SuiteEnvironment suiteEnvironmentFor(const SettingsStore& settings, Promp
 
 // The name of the channel of the running console for this user and display.
 QString instanceChannelName();
-// The folder for the per-user lock (the user's runtime folder).
-QString runtimeFolder();
+
+// The user's runtime folder, where the console keeps its lock and its socket: $XDG_RUNTIME_DIR,
+// else a folder of the user's own below the cache folder, created 0700. problem says, when it is
+// not empty, why the folder cannot be used (the untranslated text); path is then not to be used.
+struct RuntimeFolder {
+    QString path;
+    QString problem;
+};
+RuntimeFolder runtimeFolder();
+// Why a runtime folder is not safe to hold the console's socket ("" when it is): it is missing,
+// a symbolic link, not owned by the user, or open to the group or others.
+QString runtimeFolderProblem(const QString& folder);
+
+// SIGTERM and SIGINT end the console through its event loop, so that everything it holds (the
+// instance socket and lock among them) is taken down as on a normal exit. block() must run at
+// the very start of main(), before any thread exists; the object is made once the application
+// object is there. A signal that arrives before the event loop runs waits for it.
+class TerminationSignals : public QObject {
+public:
+    static void block();
+    TerminationSignals();
+    ~TerminationSignals() override;
+    // The exit code for the signal received (128 + its number), 0 while none was.
+    int exitCode() const { return exitCode_; }
+
+private:
+    void receive();
+    int fd_ = -1;
+    int exitCode_ = 0;
+};
 
 // Prompts for a run without a screen: each message goes to standard error and is answered with
 // its safe choice (OK, No or Cancel); dialogs are rejected.

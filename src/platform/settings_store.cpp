@@ -56,6 +56,69 @@ QVariant toQVariant(const Variant& value) {
     }
 }
 
+// The user's file is the user's alone; the machine's is also readable by the suite's group (it
+// holds the launch key, which nobody else may read).
+QFile::Permissions filePermissions(Hive hive) {
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    return hive == Hive::CurrentUser ? owner : owner | QFile::ReadGroup;
+}
+
+QFile::Permissions folderPermissions(Hive hive) {
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    return hive == Hive::CurrentUser
+               ? owner
+               : owner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+}
+
+[[noreturn]] void refuseWrite(const QString& path, const QString& cause) {
+    throw Error(
+        errnum::FileAccess, QStringLiteral("zrkboss"),
+        QStringLiteral("Cannot write the settings file %1: %2").arg(QDir::toNativeSeparators(path), cause));
+}
+
+// Creates the folder and its missing parents, each with the hive's permissions from the start.
+void makeFolder(const QString& folder, Hive hive, const QString& file) {
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return;
+    if (info.exists() || info.isSymLink())
+        refuseWrite(file, QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder)));
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath())
+        makeFolder(parent, hive, file);
+    if (!QDir().mkdir(info.absoluteFilePath(), folderPermissions(hive)) && !QFileInfo(folder).isDir())
+        refuseWrite(file,
+                    QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
+}
+
+// Makes sure that writing the file changes only a settings file, and only the file itself: a
+// link (whose target would be overwritten), anything but a plain file and a file that is no
+// settings file are refused and left as they are. A missing file is created empty with the
+// hive's permissions, so it is never open to others, whatever the umask.
+void prepareForWriting(const QString& path, Hive hive) {
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        refuseWrite(path, QStringLiteral("it is a symbolic link, which is not written through"));
+    if (info.exists()) {
+        if (!info.isFile())
+            refuseWrite(path, QStringLiteral("it is not a regular file"));
+        QSettings existing(path, QSettings::IniFormat);
+        existing.childGroups();
+        if (existing.status() == QSettings::FormatError)
+            refuseWrite(
+                path,
+                QStringLiteral("it is not a settings file (not in the ini format); it was left unchanged"));
+        if (!info.isWritable())
+            refuseWrite(path, QStringLiteral("permission denied"));
+        return;
+    }
+    makeFolder(info.absolutePath(), hive, path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, filePermissions(hive)))
+        refuseWrite(path, file.errorString());
+    file.setPermissions(filePermissions(hive));
+}
+
 } // namespace
 
 std::optional<RegistryKey> parseRegistryKey(const QString& text) {
@@ -106,7 +169,7 @@ Variant SettingsStore::read(Hive hive, const QString& keyPath, const QString& va
 void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valueName,
                           const Variant& value) const {
     const QString path = filePath(hive);
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    prepareForWriting(path, hive);
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.beginGroup(groupOf(keyPath));
@@ -114,11 +177,11 @@ void SettingsStore::write(Hive hive, const QString& keyPath, const QString& valu
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            throw Error(errnum::FileAccess, QStringLiteral("zrkboss"),
-                        QStringLiteral("Cannot write the settings file ") + path);
+            refuseWrite(path, settings.status() == QSettings::AccessError
+                                  ? QStringLiteral("the file or its folder is not writable")
+                                  : QStringLiteral("it is not a settings file"));
     }
-    if (hive == Hive::CurrentUser)
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(path, filePermissions(hive));
 }
 
 QStringList SettingsStore::valueNames(Hive hive, const QString& keyPath) const {
@@ -132,6 +195,7 @@ QStringList SettingsStore::valueNames(Hive hive, const QString& keyPath) const {
 void SettingsStore::remove(Hive hive, const QString& keyPath, const QString& valueName) const {
     if (!QFileInfo::exists(filePath(hive)))
         return;
+    prepareForWriting(filePath(hive), hive);
     QSettings settings(filePath(hive), QSettings::IniFormat);
     settings.beginGroup(groupOf(keyPath));
     if (valueName.isEmpty())
@@ -140,6 +204,8 @@ void SettingsStore::remove(Hive hive, const QString& keyPath, const QString& val
         settings.remove(storedName(settings, valueName));
     settings.endGroup();
     settings.sync();
+    if (settings.status() != QSettings::NoError)
+        refuseWrite(filePath(hive), QStringLiteral("the file or its folder is not writable"));
 }
 
 } // namespace zrk

@@ -23,7 +23,10 @@ std::optional<RegistryKey> parseRegistryKey(const QString& text);
 
 // The suite's registry and per-user profile, kept in two settings files: the machine-wide one for
 // HKEY_LOCAL_MACHINE and the user's own for HKEY_CURRENT_USER. Key paths and value names compare
-// without regard to letter case, as the registry's do. The user's file is readable by the user alone.
+// without regard to letter case, as the registry's do. The user's file (and a folder made for it)
+// is readable by the user alone from the moment it is created; the machine's file is readable by
+// its owner and group (mode 0640). Neither is written through a symbolic link, and a file that is
+// not a settings file is never rewritten.
 class SettingsStore {
 public:
     // The real locations: the system configuration folder for the machine, the user's for the user.
@@ -36,11 +39,13 @@ public:
 
     // Empty when the key or the value is missing.
     Variant read(Hive hive, const QString& keyPath, const QString& valueName) const;
-    // Raises an error with the file's status when the file cannot be written.
+    // Raises an error naming the file and the cause when it cannot be written or is refused (a
+    // link, not a regular file, not a settings file); the file is then left as it was.
     void write(Hive hive, const QString& keyPath, const QString& valueName, const Variant& value) const;
     // The names of the values stored directly under the key.
     QStringList valueNames(Hive hive, const QString& keyPath) const;
-    // Removes one value, or the whole key with everything below it when valueName is "".
+    // Removes one value, or the whole key with everything below it when valueName is "". Raises
+    // the errors of write.
     void remove(Hive hive, const QString& keyPath, const QString& valueName) const;
 
 private:

@@ -8,6 +8,8 @@
 #include "startup/log_category.h"
 #include "startup/login_registry.h"
 
+#include <QRegularExpression>
+
 namespace zrk {
 
 namespace {
@@ -33,8 +35,35 @@ QString stripCommandLine(const QString& commandLine) {
     return text;
 }
 
+bool isEmbeddingLaunch(const QStringList& arguments) {
+    for (const QString& argument : arguments)
+        if (stripCommandLine(argument).compare(QLatin1String("-Embedding"), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 bool isEmbeddingLaunch(const QString& commandLine) {
-    return commandLine.contains(QLatin1String("-Embedding"), Qt::CaseInsensitive);
+    return isEmbeddingLaunch(
+        stripCommandLine(commandLine).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
+}
+
+std::optional<std::int32_t> launchNumber(const QString& value) {
+    const QString trimmed = value.trimmed();
+    bool ok = false;
+    const int number = trimmed.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<QString> plainLaunchText(const QString& text) {
+    const QString key = QStringLiteral("VYTParams=");
+    const qsizetype at = text.indexOf(key);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype start = at + key.size();
+    const qsizetype end = text.indexOf(QStringLiteral(";AlgID="), start);
+    return end < 0 ? text.mid(start) : text.mid(start, end - start + 1);
 }
 
 std::optional<QString> launchItem(const QString& text, const QString& key) {
@@ -50,12 +79,20 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     if (ctx.session().externalLaunch)
         return std::nullopt;
     const QString text = stripCommandLine(commandLine);
-    const auto params = launchItem(text, QStringLiteral("VYTParams="));
+    auto params = launchItem(text, QStringLiteral("VYTParams="));
     if (!params || params->isEmpty())
         return std::nullopt;
-    const auto algorithm = launchItem(text, QStringLiteral("AlgID="));
-    if (!algorithm)
+    const auto algorithmText = launchItem(text, QStringLiteral("AlgID="));
+    if (!algorithmText)
         return std::nullopt;
+    // An algorithm number that is not one would decode the text with the wrong algorithm.
+    const auto algorithm = launchNumber(*algorithmText);
+    if (!algorithm) {
+        showMessage(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(*algorithmText), false);
+        return std::nullopt;
+    }
+    if (*algorithm == 0)
+        params = plainLaunchText(text);
 
     const ObjectPtr decoder = createComponent(ctx.components(), kParamDecoderProgId, false);
     const auto role = decoder ? tryInterface<IParamDecoder>(decoder) : nullptr;
@@ -65,7 +102,7 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     }
     QString plain;
     try {
-        plain = role->getPlainParamList(*params, numberOrZero(*algorithm));
+        plain = role->getPlainParamList(*params, *algorithm);
     } catch (const Error& e) {
         // Parameters that do not decode are no launch: say why and let the owner log in.
         showMessage(ctx, e.description(), false);

@@ -174,6 +174,7 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
         setBusyMessages(ctx);
         preloadComponents(ctx);
         bool registryWritable = true;
+        QString registryCause;
         try {
             queryInterface<IRegistry>(createComponent(ctx.components(), kRegistryProgId, true))
                 ->saveSetting(QStringLiteral("EBO"), QStringLiteral("ZRKLogin"), QStringLiteral("RegVoke"),
@@ -181,9 +182,15 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
         } catch (const Error& e) {
             logCaughtError(lcStartup(), "startConsole: the per-user settings are not writable", e);
             registryWritable = false;
+            registryCause = e.description();
         }
         if (!registryWritable && !login) {
-            showMessage(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。"), false);
+            // The fixed advice, then the file and the cause, so the owner knows what to repair.
+            showMessage(
+                ctx,
+                translate(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。")) +
+                    QLatin1Char('\n') + registryCause,
+                false);
             return StartOutcome::Ended;
         }
         ctx.session().externalLaunch = false;
@@ -230,8 +237,19 @@ std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force) {
     if (const auto acctId = decodeExternalLaunch(ctx, ctx.session().commandLine)) {
         ctx.session().externalLaunch = true;
         std::int32_t id = *acctId;
-        if (!dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id))
+        bool loggedOn = false;
+        try {
+            loggedOn = dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id);
+        } catch (const Error& e) {
+            // The launch's credentials were refused: the reason is the owner's to see.
+            logCaughtError(lcStartup(), "loginConsole: the launch login was refused", e);
+            showMessage(ctx, e.description(), false);
             return 0;
+        }
+        if (!loggedOn) {
+            showMessage(ctx, QStringLiteral("启动参数的登录信息没有留下，无法自动登录。"), false);
+            return 0;
+        }
         publishFromLoginObject(ctx, *queryInterface<ILoginSession>(object));
         return -1;
     }

@@ -87,6 +87,7 @@ ProgramOptions readProgramOptions(const QStringList& args) {
     for (const QString& word : p.parser.positionalArguments())
         launch << unmarked(word);
     options.launchText = launch.join(QLatin1Char(' '));
+    options.launchArguments = launch;
     options.screenshot = unmarked(p.parser.value(p.screenshot));
 
     QString error;

@@ -20,6 +20,8 @@ struct ProgramOptions {
     // single spaces: the text another program of the suite passes ("PropsString=…;LoginInfo=…;",
     // "VYTParams=…;AlgID=…", "-Embedding"), for startFromCommandLine and isEmbeddingLaunch.
     QString launchText;
+    // The same arguments one by one, as the operating system handed them over.
+    QStringList launchArguments;
     QString screenshot; // --screenshot FILE; empty when not asked for
     QString text;       // ShowHelp: the usage; Refuse: what is wrong and where to read more
     int exitCode = 0;   // the process's exit code when the action is not Start

@@ -22,6 +22,13 @@ Error catalogueError(const QString& filePath, const QString& what) {
 
 } // namespace
 
+bool isPlainPropertyValue(const QString& value) {
+    for (const QChar c : value)
+        if (c == QLatin1Char(';') || c == QLatin1Char('=') || c == QLatin1Char('{') || c == QLatin1Char('}'))
+            return false;
+    return true;
+}
+
 QString accountCatalogueFile(const QString& installDir) {
     return QDir(installDir).filePath(QStringLiteral("Common/AccountSets.json"));
 }
@@ -50,7 +57,14 @@ std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath) {
             throw catalogueError(filePath, QStringLiteral("账套 %1 缺少连接字符串").arg(id.toInt()));
         if (!seen.insert(id.toInt()).second)
             throw catalogueError(filePath, QStringLiteral("账套 id %1 重复").arg(id.toInt()));
-        entries.push_back({id.toInt(), o.value(QStringLiteral("name")).toString(), connect});
+        const QString name = o.value(QStringLiteral("name")).toString();
+        // The name goes into the session's property string as it is: a separator in it would
+        // add or override fields of the session.
+        if (!isPlainPropertyValue(name))
+            throw catalogueError(
+                filePath,
+                QStringLiteral("账套 %1 的名称“%2”含有不允许的字符（; = { }）").arg(id.toInt()).arg(name));
+        entries.push_back({id.toInt(), name, connect});
     }
     return entries;
 }

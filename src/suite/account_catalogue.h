@@ -13,6 +13,10 @@ struct AccountSetEntry {
     QString connectString; // "Provider=SQLite;Data Source=<absolute file>" or an ADO string
 };
 
+// False for a name that would change the session's property string, which carries names as they
+// are: one holding ";", "=", "{" or "}".
+bool isPlainPropertyValue(const QString& value);
+
 // The catalogue of account sets lives in the installation's Common folder as a small JSON
 // document, readable and editable by hand:
 //
@@ -23,8 +27,8 @@ struct AccountSetEntry {
 QString accountCatalogueFile(const QString& installDir);
 
 // The entries of a catalogue file. A missing file gives an empty list; a file that is not such
-// a document (bad JSON, an entry without id or connection string, a repeated id) raises an Error
-// naming the file.
+// a document (bad JSON, an entry without id or connection string, a repeated id, a name holding
+// ";", "=", "{" or "}") raises an Error naming the file.
 std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath);
 
 // Writes the whole catalogue (through a temporary file, so a reader never sees half of it).

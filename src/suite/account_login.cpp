@@ -1,9 +1,11 @@
 #include "suite/account_login.h"
 
+#include "platform/caught_error.h"
 #include "platform/db/connection.h"
 #include "platform/db/sql_literal.h"
 #include "platform/os_facts.h"
 #include "platform/password_hash.h"
+#include "suite/log_category.h"
 #include "suite/session_access.h"
 
 #include <QHostAddress>
@@ -42,27 +44,62 @@ std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std
     return std::nullopt;
 }
 
+namespace {
+
+// A new salt and digest with the current work; a failure leaves the old digest, which still
+// verifies, and the login goes on.
+void rehashPassword(db::Connection& books, std::int32_t userId, const QString& password, int iterations) {
+    try {
+        const QByteArray salt = newPasswordSalt();
+        const QByteArray hash = hashPassword(password, salt, iterations);
+        books.execute(QStringLiteral("Update t_User Set FSalt=") +
+                      db::sqlText(QString::fromLatin1(salt.toHex())) + QStringLiteral(", FPasswordHash=") +
+                      db::sqlText(QString::fromLatin1(hash.toHex())) + QStringLiteral(", FHashIterations=") +
+                      QString::number(iterations) + QStringLiteral(" Where FUserID=") +
+                      QString::number(userId));
+    } catch (const Error& e) {
+        logCaughtError(lcSuite(), "rehashPassword: the digest keeps its old work", e);
+    }
+}
+
+} // namespace
+
 std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
-                                           const QString& userName, const QString& password) {
-    const auto accountSet = findAccountSet(settings, acctId);
-    if (!accountSet || userName.trimmed().isEmpty())
+                                           const QString& userName, const QString& password,
+                                           int hashIterations, QString* refusal) {
+    auto refuse = [refusal](const QString& why) -> std::optional<AccountSession> {
+        if (refusal)
+            *refusal = why;
         return std::nullopt;
+    };
+    const auto accountSet = findAccountSet(settings, acctId);
+    if (!accountSet)
+        return refuse(kUnknownAccountSet.arg(acctId));
+    if (userName.trimmed().isEmpty())
+        return refuse(kWrongCredentials);
     db::Connection books;
     books.open(accountSet->connectString);
     const auto user = books.execute(QStringLiteral("Select FUserID, FName, FSalt, FPasswordHash, "
                                                    "FHashIterations, FForbidden From t_User Where FName=") +
                                     db::sqlText(userName.trimmed()));
     if (!user || user->eof() || user->value(QStringLiteral("FForbidden")).toInt32() != 0)
-        return std::nullopt;
+        return refuse(kWrongCredentials);
+    const QString storedName = user->value(QStringLiteral("FName")).toString();
+    if (!isPlainPropertyValue(storedName))
+        throw Error(errnum::InvalidProcedureCall, QStringLiteral("AcctLogin"),
+                    QStringLiteral("用户名“%1”含有不允许的字符（; = { }），不能登录。").arg(storedName));
     const QByteArray salt = QByteArray::fromHex(user->value(QStringLiteral("FSalt")).toString().toLatin1());
     const QByteArray hash =
         QByteArray::fromHex(user->value(QStringLiteral("FPasswordHash")).toString().toLatin1());
-    if (!verifyPassword(password, salt, user->value(QStringLiteral("FHashIterations")).toInt32(), hash))
-        return std::nullopt;
+    const int iterations = user->value(QStringLiteral("FHashIterations")).toInt32();
+    if (!verifyPassword(password, salt, iterations, hash))
+        return refuse(kWrongCredentials);
+    if (iterations < hashIterations)
+        rehashPassword(books, user->value(QStringLiteral("FUserID")).toInt32(), password, hashIterations);
 
     AccountSession session;
     session.userId = user->value(QStringLiteral("FUserID")).toInt32();
-    session.userName = user->value(QStringLiteral("FName")).toString();
+    session.userName = storedName;
     session.accountSet = *accountSet;
     session.acctType = readSystemProfile(books, QStringLiteral("GL"), QStringLiteral("AccountType"))
                            .value_or(QStringLiteral("1"));

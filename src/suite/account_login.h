@@ -30,11 +30,18 @@ struct AccountSession {
 std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings);
 std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId);
 
+// The texts of a refused login.
+inline const QString kUnknownAccountSet = QStringLiteral("账套 %1 不存在。");
+inline const QString kWrongCredentials = QStringLiteral("用户名或密码错误，请重新输入！");
+
 // Checks a user's password against the account set's users. None for an unknown account set,
-// user, a blocked user or a wrong password; an account set that cannot be opened raises the
-// engine's error.
+// user, a blocked user or a wrong password, with the reason in *refusal when given; an account
+// set that cannot be opened raises the engine's error, and a user whose name holds a character
+// of the property string's syntax raises an error naming it. A digest made with fewer than
+// hashIterations iterations is replaced by one with hashIterations after the password matched.
 std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
-                                           const QString& userName, const QString& password);
+                                           const QString& userName, const QString& password,
+                                           int hashIterations, QString* refusal = nullptr);
 
 // The session property string of a logged-on session; the connection string comes last, in braces.
 QString sessionPropsString(const AccountSession& session, const QString& uuid, std::int32_t logStatus);

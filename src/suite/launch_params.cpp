@@ -1,22 +1,26 @@
 #include "suite/launch_params.h"
 
-#include "platform/chacha20.h"
+#include "platform/crypto.h"
 
+#include <QDateTime>
 #include <QMessageAuthenticationCode>
-#include <QRandomGenerator>
+#include <QtEndian>
 
 namespace zrk::suite {
 
 namespace {
 
 const QString kSource = QStringLiteral("ExtParams.ParamDecoder");
-constexpr qsizetype kNonceSize = 12;
-constexpr qsizetype kTagSize = 32;
+constexpr qsizetype kTimeSize = 8;
+// Bound to the cipher text, so a text sealed for another purpose or layout never opens here.
+const QByteArray kAdditionalData = QByteArrayLiteral("zrk-launch-v2");
 
 [[noreturn]] void fail(const QString& reason) {
     throw Error(errnum::InvalidProcedureCall, kSource, reason);
 }
 
+// The cipher key: the shared secret through HMAC-SHA256, so the key has the cipher's size
+// whatever the secret's length.
 QByteArray derive(const QByteArray& secret, const char* purpose) {
     return QMessageAuthenticationCode::hash(QByteArray(purpose), secret, QCryptographicHash::Sha256);
 }
@@ -36,11 +40,22 @@ QByteArray decodeBase64(const QString& text, QByteArray::Base64Options options, 
 
 } // namespace
 
-QByteArray ParamDecoder::secret() const {
-    const QString key = store_.read(Hive::LocalMachine, kLaunchKeyPath, kLaunchKeyValue).toString();
-    if (key.isEmpty())
+ParamDecoder::ParamDecoder(SettingsStore store, Clock clock)
+    : store_(std::move(store)), clock_(std::move(clock)) {
+    if (!clock_)
+        clock_ = [] { return QDateTime::currentMSecsSinceEpoch(); };
+}
+
+QByteArray ParamDecoder::key() const {
+    const QString text = store_.read(Hive::LocalMachine, kLaunchKeyPath, kLaunchKeyValue).toString();
+    if (text.isEmpty())
         fail(QStringLiteral("No launch key is installed on this machine"));
-    return key.toUtf8();
+    const QByteArray secret = text.toUtf8();
+    if (secret.size() < kMinLaunchKeySize)
+        fail(QStringLiteral("The launch key of this machine has %1 bytes; it needs at least %2")
+                 .arg(secret.size())
+                 .arg(kMinLaunchKeySize));
+    return derive(secret, "zrk-launch-aead");
 }
 
 QString ParamDecoder::getPlainParamList(const QString& text, std::int32_t algorithm) {
@@ -52,21 +67,21 @@ QString ParamDecoder::getPlainParamList(const QString& text, std::int32_t algori
     case 2: {
         const QByteArray sealed =
             decodeBase64(text, QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals, kSource);
-        if (sealed.size() < kNonceSize + kTagSize)
+        if (sealed.size() < kAeadNonceSize + kTimeSize + kAeadTagSize)
             fail(QStringLiteral("The launch parameters are too short"));
-        const QByteArray secretKey = secret();
-        const QByteArray body = sealed.left(sealed.size() - kTagSize);
-        const QByteArray tag = sealed.right(kTagSize);
-        const QByteArray expected = QMessageAuthenticationCode::hash(
-            body, derive(secretKey, "zrk-launch-mac"), QCryptographicHash::Sha256);
-        // Compare in constant time: the tag says whether the text is genuine.
-        unsigned char difference = 0;
-        for (qsizetype i = 0; i < kTagSize; ++i)
-            difference |= static_cast<unsigned char>(tag[i] ^ expected[i]);
-        if (difference != 0)
+        const auto opened =
+            aeadOpen(key(), sealed.left(kAeadNonceSize), sealed.mid(kAeadNonceSize), kAdditionalData);
+        if (!opened)
             fail(QStringLiteral("The launch parameters do not decrypt with this machine's launch key"));
-        return QString::fromUtf8(
-            chacha20(derive(secretKey, "zrk-launch-enc"), body.left(kNonceSize), 1, body.mid(kNonceSize)));
+        // The time of sealing is inside the authenticated text: a text copied from a process
+        // list or a log works for a minute at most.
+        const qint64 sealedAt = qFromBigEndian<qint64>(opened->constData());
+        const qint64 age = clock_() - sealedAt;
+        if (age > kLaunchTextLifetimeMs || age < -kLaunchTextLifetimeMs)
+            fail(QStringLiteral("The launch parameters were sealed %1 s from now; they are valid for %2 s")
+                     .arg(age / 1000)
+                     .arg(kLaunchTextLifetimeMs / 1000));
+        return QString::fromUtf8(opened->mid(kTimeSize));
     }
     default:
         fail(QStringLiteral("Unknown launch-parameter algorithm %1").arg(algorithm));
@@ -80,19 +95,15 @@ QString ParamDecoder::encipher(const QString& plain, std::int32_t algorithm, con
     case 1:
         return QString::fromLatin1(plain.toUtf8().toBase64());
     case 2: {
-        QByteArray n = nonce;
-        if (n.isEmpty()) {
-            n.resize(kNonceSize);
-            QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(n.data()), kNonceSize / 4);
-        }
-        if (n.size() != kNonceSize)
-            fail(QStringLiteral("A nonce has 12 bytes"));
-        const QByteArray secretKey = secret();
-        const QByteArray body = n + chacha20(derive(secretKey, "zrk-launch-enc"), n, 1, plain.toUtf8());
-        const QByteArray tag = QMessageAuthenticationCode::hash(body, derive(secretKey, "zrk-launch-mac"),
-                                                                QCryptographicHash::Sha256);
+        const QByteArray n = nonce.isEmpty() ? randomBytes(kAeadNonceSize) : nonce;
+        if (n.size() != kAeadNonceSize)
+            fail(QStringLiteral("A nonce has %1 bytes").arg(kAeadNonceSize));
+        QByteArray body(kTimeSize, Qt::Uninitialized);
+        qToBigEndian<qint64>(clock_(), body.data());
+        body += plain.toUtf8();
         return QString::fromLatin1(
-            (body + tag).toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+            (n + aeadSeal(key(), n, body, kAdditionalData))
+                .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
     }
     default:
         fail(QStringLiteral("Unknown launch-parameter algorithm %1").arg(algorithm));

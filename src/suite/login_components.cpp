@@ -14,7 +14,6 @@
 namespace zrk::suite {
 
 namespace {
-const QString kRefused = QStringLiteral("用户名或密码错误，请重新输入！");
 
 QString currentUuid(LoginState& state) {
     if (state.uuid.isEmpty())
@@ -77,8 +76,9 @@ std::int32_t OwnerLoginDialog::login(const QString& /*subId*/, const QString& ca
     std::optional<AccountSession> accepted;
     auto check = [&](std::int32_t acctId, const QString& user, const QString& password) {
         try {
-            accepted = authenticate(settings_, acctId, user, password);
-            return accepted ? QString() : kRefused;
+            QString refusal;
+            accepted = authenticate(settings_, acctId, user, password, hashIterations_, &refusal);
+            return accepted ? QString() : refusal;
         } catch (const Error& e) {
             logCaughtError(lcSuite(), "login: the credentials were not checked", e);
             return e.description();
@@ -101,26 +101,35 @@ bool OwnerLoginDialog::loginStraight(const QString& /*subId*/, const QString& /*
     forget();
     const QString key = loginRegistryPath(terminalName(), QString::number(acctId));
     const QString user = settings_.read(Hive::CurrentUser, key, QStringLiteral("UserName")).toString();
-    const auto password =
-        unscramblePassword(settings_.read(Hive::CurrentUser, key, QStringLiteral("Password")).toString());
-    if (user.isEmpty() || !password)
-        return false;
-    try {
-        const auto session = authenticate(settings_, acctId, user, *password);
-        if (!session)
-            return false;
-        adopt(*session, currentUuid(*state_));
-        return true;
-    } catch (const Error& e) {
-        logCaughtError(lcSuite(), "loginStraight: the stored login was not accepted", e);
+    const Variant stored = settings_.read(Hive::CurrentUser, key, QStringLiteral("Password"));
+    const auto password = unscramblePassword(stored.toString());
+    // The password is needed for this one login only: it does not stay at rest. An entry whose
+    // password was taken already is no login.
+    settings_.remove(Hive::CurrentUser, key, QStringLiteral("Password"));
+    if (user.isEmpty() || stored.isEmpty() || !password) {
+        settings_.remove(Hive::CurrentUser, key, QString());
         return false;
     }
+    std::optional<AccountSession> session;
+    QString refusal;
+    try {
+        session = authenticate(settings_, acctId, user, *password, hashIterations_, &refusal);
+    } catch (const Error&) {
+        settings_.remove(Hive::CurrentUser, key, QString());
+        throw;
+    }
+    if (!session) {
+        settings_.remove(Hive::CurrentUser, key, QString());
+        throw Error(errnum::InvalidProcedureCall, QStringLiteral("OwnerLogin.LoginDialog"), refusal);
+    }
+    adopt(*session, currentUuid(*state_));
+    return true;
 }
 
 std::int32_t NoUILogin::login(const QString& /*subId*/, const QString& /*serverName*/, const Variant& acctId,
                               const QString& userName, const QString& password) {
     session_.forget();
-    const auto session = authenticate(settings_, vb::clng(acctId), userName, password);
+    const auto session = authenticate(settings_, vb::clng(acctId), userName, password, hashIterations_);
     if (!session)
         return 0;
     session_.adopt(*session, currentUuid(*state_));

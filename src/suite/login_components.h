@@ -2,6 +2,7 @@
 
 #include "core/roles/component_roles.h"
 #include "platform/object.h"
+#include "platform/password_hash.h"
 #include "platform/prompt_service.h"
 #include "platform/settings_store.h"
 #include "suite/account_login.h"
@@ -41,23 +42,30 @@ private:
 // another program of the suite left for the console.
 class OwnerLoginDialog : public Object, public IOwnerLogin, public LoggedOnSession {
 public:
-    OwnerLoginDialog(SettingsStore settings, PromptService& prompts, std::shared_ptr<LoginState> state)
-        : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)) {}
+    OwnerLoginDialog(SettingsStore settings, PromptService& prompts, std::shared_ptr<LoginState> state,
+                     int hashIterations = kPasswordHashIterations)
+        : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)),
+          hashIterations_(hashIterations) {}
 
     std::int32_t login(const QString& subId, const QString& caption, bool& showDialog) override;
+    // Logs in with the entry the launch left and removes its password at once (the whole entry
+    // when the login fails). False when there is no entry; a refused login raises an error with
+    // the reason (unknown account set, wrong user or password, a broken catalogue).
     bool loginStraight(const QString& subId, const QString& caption, std::int32_t& acctId) override;
 
 private:
     SettingsStore settings_;
     PromptService& prompts_;
     std::shared_ptr<LoginState> state_;
+    int hashIterations_;
 };
 
 // AcctLogin.NoUILogin: the login of another program that hands over its credentials.
 class NoUILogin : public Object, public INoUILogin {
 public:
-    NoUILogin(SettingsStore settings, std::shared_ptr<LoginState> state)
-        : settings_(std::move(settings)), state_(std::move(state)) {}
+    NoUILogin(SettingsStore settings, std::shared_ptr<LoginState> state,
+              int hashIterations = kPasswordHashIterations)
+        : settings_(std::move(settings)), state_(std::move(state)), hashIterations_(hashIterations) {}
 
     std::int32_t login(const QString& subId, const QString& serverName, const Variant& acctId,
                        const QString& userName, const QString& password) override;
@@ -68,6 +76,7 @@ public:
 private:
     SettingsStore settings_;
     std::shared_ptr<LoginState> state_;
+    int hashIterations_;
     LoggedOnSession session_;
 };
 

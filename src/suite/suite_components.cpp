@@ -47,9 +47,10 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     auto loginState = std::make_shared<LoginState>();
     registry.add(QStringLiteral("SuiteLogin.Context"),
                  [loginState] { return std::make_shared<LoginContext>(loginState); });
-    registry.add(QStringLiteral("AcctLogin.NoUILogin"), [settings = environment.settings, loginState] {
-        return std::make_shared<NoUILogin>(settings, loginState);
-    });
+    registry.add(QStringLiteral("AcctLogin.NoUILogin"),
+                 [settings = environment.settings, loginState, work = environment.passwordIterations] {
+                     return std::make_shared<NoUILogin>(settings, loginState, work);
+                 });
     registry.add(QStringLiteral("ServerMgr.clsAct"),
                  [settings = environment.settings] { return std::make_shared<AccountServer>(settings); });
     registry.add(QStringLiteral("FormKit.FormDef"), [] { return std::make_shared<FormDef>(); });
@@ -57,8 +58,9 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
         registry.add(QStringLiteral("SuiteHelper.Common"),
                      [prompts = environment.prompts] { return std::make_shared<SuiteHelper>(*prompts); });
         registry.add(QStringLiteral("OwnerLogin.LoginDialog"),
-                     [settings = environment.settings, prompts = environment.prompts, loginState] {
-                         return std::make_shared<OwnerLoginDialog>(settings, *prompts, loginState);
+                     [settings = environment.settings, prompts = environment.prompts, loginState,
+                      work = environment.passwordIterations] {
+                         return std::make_shared<OwnerLoginDialog>(settings, *prompts, loginState, work);
                      });
     }
     registry.add(QStringLiteral("LedgerView.GLData"), [&registry] {

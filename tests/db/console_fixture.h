@@ -34,7 +34,7 @@ protected:
         companyFile = console.folder() + QStringLiteral("/company.db");
         connectString = QStringLiteral("Provider=SQLite;Data Source=") + companyFile;
         conn = std::make_shared<db::Connection>();
-        conn->open(connectString + QStringLiteral(";Create=True"));
+        conn->open(connectString, db::MissingDatabase::Create);
         publishSession(connectString);
     }
 

@@ -215,8 +215,7 @@ protected:
         conn->execute(QStringLiteral("delete from t_Boss_SubFunction"));
         // A seed of the test's own, with rows to break.
         ownSeedFile = console.folder() + QStringLiteral("/own.dat");
-        own.open(QStringLiteral("Provider=SQLite;Data Source=") + ownSeedFile +
-                 QStringLiteral(";Create=True"));
+        own.open(QStringLiteral("Provider=SQLite;Data Source=") + ownSeedFile, db::MissingDatabase::Create);
         own.execute(
             QStringLiteral("create table SubFunction (FID int null, FAppType int null, FCaption nvarchar(30) "
                            "null, FSubSystemID int null, FHelpFile nvarchar(50) null, FHasRpt bit null)"));
@@ -304,6 +303,7 @@ protected:
         conn->close();
         demo::DemoOptions options;
         options.today = QDate(2025, 6, 18);
+        options.passwordIterations = test::kTestPasswordIterations;
         demo::buildDemoDatabase(companyFile, options);
         conn->open(connectString);
     }

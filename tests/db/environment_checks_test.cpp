@@ -231,6 +231,7 @@ TEST(DemoAccountSet, PassesTheChecksAndTakesTheConsoleTables) {
     const QString file = console.folder() + QStringLiteral("/demo.zrkdb");
     demo::DemoOptions options;
     options.today = QDate(2025, 6, 18);
+    options.passwordIterations = test::kTestPasswordIterations;
     demo::buildDemoDatabase(file, options);
     const QString props = QStringLiteral("UserName=boss;ConnectString={Provider=SQLite;Data Source=") + file +
                           QStringLiteral("};AcctID=1;");

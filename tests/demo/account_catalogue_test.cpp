@@ -64,6 +64,11 @@ TEST(AccountCatalogue, RejectsDamagedFilesNamingThem) {
         R"({"accountSets": [{"id": 1.5, "connectString": "Provider=SQLite;Data Source=/x"}]})",
         R"({"accountSets": [{"id": 1, "name": "no connection"}]})",
         R"({"accountSets": [{"id": 1, "connectString": "a"}, {"id": 1, "connectString": "b"}]})",
+        // A name that would add or override fields of the session's property string.
+        R"({"accountSets": [{"id": 1, "name": "A;UserName=root", "connectString": "a"}]})",
+        R"({"accountSets": [{"id": 1, "name": "A=B", "connectString": "a"}]})",
+        R"({"accountSets": [{"id": 1, "name": "x}", "connectString": "a"}]})",
+        R"({"accountSets": [{"id": 1, "name": "{x", "connectString": "a"}]})",
     };
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("AccountSets.json"));
@@ -77,6 +82,21 @@ TEST(AccountCatalogue, RejectsDamagedFilesNamingThem) {
                 << e.description().toStdString();
         }
     }
+}
+
+TEST(AccountCatalogue, ANameWithPropertySyntaxSaysWhatIsWrong) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("AccountSets.json"));
+    writeText(file, R"({"accountSets": [{"id": 3, "name": "A;B", "connectString": "a"}]})");
+    try {
+        readAccountCatalogue(file);
+        ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("账套 3 的名称“A;B”含有不允许的字符")))
+            << e.description().toStdString();
+    }
+    EXPECT_TRUE(isPlainPropertyValue(QStringLiteral("华岳商贸（演示账套）")));
+    EXPECT_FALSE(isPlainPropertyValue(QStringLiteral("a;b")));
 }
 
 TEST(AccountCatalogue, SqliteConnectStringNamesTheAbsoluteFile) {

@@ -3,6 +3,7 @@
 #include "platform/private_profile.h"
 #include "suite/account_catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,6 +94,36 @@ TEST(DemoInstall, KeepsAnExistingDatabaseUnlessForced) {
     ASSERT_EQ(after.size(), 2u);
     EXPECT_EQ(after[0].id, kDemoAccountSetId);
     EXPECT_EQ(after[1].id, 9);
+}
+
+// A run killed while it built the database left its half-built file behind; the next run takes
+// it away, and leaves alone the one of a run that is still at work.
+TEST(DemoInstall, RemovesWhatKilledRunsLeftHalfBuilt) {
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(QStringLiteral("inst"));
+    const SettingsStore settings = SettingsStore::portable(tmp.filePath(QStringLiteral("settings")));
+    const InstallResult first = installDemo(requestFor(dir), settings);
+
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted(5000));
+    const qint64 gone = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(5000));
+    const QString stale = first.databaseFile + QStringLiteral(".building-%1").arg(gone);
+    const QString working =
+        first.databaseFile + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
+    const QString foreign = first.databaseFile + QStringLiteral(".building-notes");
+    for (const QString& file : {stale, working, foreign}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("half");
+    }
+
+    const InstallResult again = installDemo(requestFor(dir), settings);
+    EXPECT_FALSE(again.built);
+    EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_TRUE(QFile::exists(working));
+    EXPECT_TRUE(QFile::exists(foreign));
 }
 
 TEST(DemoInstall, SaysHowToGoOnWhenTheMachineSettingsCannotBeWritten) {

@@ -59,6 +59,26 @@ TEST(PasswordHash, VerifiesOnlyTheRightPassword) {
     EXPECT_FALSE(verifyPassword(QString(), salt, 1000, QByteArray()));
 }
 
+TEST(PasswordHash, ADamagedIterationCountIsClamped) {
+    EXPECT_EQ(clampedIterations(1000), 1000);
+    EXPECT_EQ(clampedIterations(0), kMinPasswordHashIterations);
+    EXPECT_EQ(clampedIterations(-5), kMinPasswordHashIterations);
+    EXPECT_EQ(clampedIterations(2147483647), kMaxPasswordHashIterations);
+    EXPECT_GE(kMaxPasswordHashIterations, kPasswordHashIterations);
+    // A count of two thousand million would take minutes: the clamped count fails in bounded time.
+    const QByteArray salt = newPasswordSalt();
+    const QByteArray stored = hashPassword(QStringLiteral("pw"), salt, 1000);
+    EXPECT_FALSE(verifyPassword(QStringLiteral("pw"), salt, -1, stored));
+    EXPECT_EQ(salt.size(), kPasswordSaltLength);
+    EXPECT_NE(newPasswordSalt(), salt);
+}
+
+TEST(PasswordHash, NewDigestsHaveTheCurrentWork) {
+    EXPECT_EQ(kPasswordHashIterations, 600000);
+    const QByteArray salt = QByteArray::fromHex("00112233445566778899aabbccddeeff");
+    EXPECT_EQ(hashPassword(QStringLiteral("pw"), salt), hashPassword(QStringLiteral("pw"), salt, 600000));
+}
+
 TEST(PasswordHash, RefusesNonsenseParameters) {
     EXPECT_THROW(pbkdf2HmacSha256("pw", "salt", 0, 32), Error);
     EXPECT_THROW(pbkdf2HmacSha256("pw", "salt", 1, 0), Error);

@@ -1,8 +1,14 @@
+#include "platform/error.h"
 #include "platform/settings_store.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zrk {
 namespace {
@@ -72,6 +78,102 @@ TEST(SettingsStore, TheUsersFileIsReadableByTheUserAlone) {
     const auto permissions = QFile::permissions(store.filePath(Hive::CurrentUser));
     EXPECT_TRUE(permissions & QFile::ReadOwner);
     EXPECT_FALSE(permissions & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther));
+}
+
+// Sets the process's umask for one test and puts the old one back.
+class Umask {
+public:
+    explicit Umask(mode_t mask) : old_(::umask(mask)) {}
+    ~Umask() { ::umask(old_); }
+
+private:
+    mode_t old_;
+};
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.description();
+    }
+    return {};
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(SettingsStore, FoldersAndFilesAreClosedToOthersWhateverTheUmask) {
+    const Umask open(0);
+    QTemporaryDir dir;
+    const SettingsStore store = SettingsStore::portable(dir.path() + QStringLiteral("/new/settings"));
+    store.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 1);
+    const auto owner = QFile::ReadOwner | QFile::WriteOwner;
+    const auto ownerFolder = owner | QFile::ExeOwner;
+    const QFile::Permissions user = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    EXPECT_EQ(QFile::permissions(store.filePath(Hive::CurrentUser)), user);
+    for (const QString& folder :
+         {dir.path() + QStringLiteral("/new"), dir.path() + QStringLiteral("/new/settings")})
+        EXPECT_EQ(QFile::permissions(folder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                  ownerFolder)
+            << folder.toStdString();
+    // The machine's file holds the launch key: the owner and the suite's group, nobody else.
+    store.write(Hive::LocalMachine, QStringLiteral("K"), QStringLiteral("V"), 1);
+    EXPECT_EQ(QFile::permissions(store.filePath(Hive::LocalMachine)) & ~(QFile::ReadUser | QFile::WriteUser),
+              owner | QFile::ReadGroup);
+}
+
+TEST(SettingsStore, ALinkIsNotWrittenThroughAndItsTargetStaysAsItWas) {
+    QTemporaryDir dir;
+    const QString target = dir.path() + QStringLiteral("/precious.txt");
+    QFile precious(target);
+    ASSERT_TRUE(precious.open(QIODevice::WriteOnly));
+    precious.write("not a settings file\n");
+    precious.close();
+    const SettingsStore store = SettingsStore::portable(dir.path());
+    ASSERT_TRUE(QFile::link(target, store.filePath(Hive::CurrentUser)));
+    const QString message =
+        errorOf([&] { store.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 1); });
+    EXPECT_TRUE(message.contains(store.filePath(Hive::CurrentUser))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("symbolic link"))) << message.toStdString();
+    EXPECT_FALSE(errorOf([&] { store.remove(Hive::CurrentUser, QStringLiteral("K"), QString()); }).isEmpty());
+    EXPECT_EQ(contentOf(target), QByteArray("not a settings file\n"));
+    EXPECT_TRUE(QFileInfo(store.filePath(Hive::CurrentUser)).isSymLink());
+}
+
+TEST(SettingsStore, AFileThatIsNoSettingsFileIsNamedAndLeftAlone) {
+    QTemporaryDir dir;
+    const SettingsStore store = SettingsStore::portable(dir.path());
+    static constexpr char raw[] = "\x00\x01\x02[zz\n=\xff\xfe just words\n";
+    const QByteArray garbage(raw, sizeof raw - 1);
+    QFile file(store.filePath(Hive::CurrentUser));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+    const QString message =
+        errorOf([&] { store.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 1); });
+    EXPECT_TRUE(message.contains(store.filePath(Hive::CurrentUser))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("not a settings file"))) << message.toStdString();
+    EXPECT_EQ(contentOf(store.filePath(Hive::CurrentUser)), garbage);
+    // A folder where the file should be is no file either.
+    const SettingsStore folderStore = SettingsStore::portable(dir.path() + QStringLiteral("/f"));
+    ASSERT_TRUE(QDir().mkpath(folderStore.filePath(Hive::CurrentUser)));
+    EXPECT_TRUE(errorOf([&] {
+                    folderStore.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 1);
+                }).contains(QStringLiteral("not a regular file")));
+}
+
+TEST(SettingsStore, AReadOnlyFileSaysSo) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes any file";
+    QTemporaryDir dir;
+    const SettingsStore store = SettingsStore::portable(dir.path());
+    store.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 1);
+    QFile::setPermissions(store.filePath(Hive::CurrentUser), QFile::ReadOwner);
+    const QString message =
+        errorOf([&] { store.write(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("V"), 2); });
+    EXPECT_TRUE(message.contains(QStringLiteral("permission denied"))) << message.toStdString();
 }
 
 TEST(SettingsStore, MissingFileReadsEmpty) {

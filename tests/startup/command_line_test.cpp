@@ -42,6 +42,27 @@ TEST(CommandLine, EmbeddingIsFoundAnywhereInAnyCase) {
     EXPECT_FALSE(isEmbeddingLaunch(QString()));
 }
 
+// Only "-Embedding" as a whole argument starts an object server; the word inside a launch value
+// ("Username=x-embedding") or glued to another word is an ordinary start.
+TEST(CommandLine, EmbeddingCountsOnlyAsAWholeArgument) {
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("\"-Embedding\"")));
+    EXPECT_TRUE(isEmbeddingLaunch(QStringLiteral("  -eMbEdDiNg  ")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("Username=x-embedding")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("VYTParams=Username=a-Embedding;AcctID=1;AlgID=0")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("-Embeddings")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("x-Embedding y")));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringLiteral("-Embedding;")));
+
+    EXPECT_TRUE(
+        isEmbeddingLaunch(QStringList{QStringLiteral("PropsString=x;"), QStringLiteral("-EMBEDDING")}));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{QStringLiteral("Username=x-embedding")}));
+    // One argument with a space in it is one argument, whatever the words inside it.
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{QStringLiteral("Username=x -Embedding")}));
+    EXPECT_FALSE(isEmbeddingLaunch(QStringList{}));
+    EXPECT_FALSE(
+        isEmbeddingLaunch(readProgramOptions({QStringLiteral("Username=x-embedding")}).launchArguments));
+}
+
 // The program's arguments, read, hand the object-server start on in any letter case.
 TEST(CommandLine, EmbeddingArgumentReachesTheStartInAnyCase) {
     for (const char* word : {"-Embedding", "-EMBEDDING", "-embedding", "-EmBeDdInG"}) {
@@ -49,6 +70,7 @@ TEST(CommandLine, EmbeddingArgumentReachesTheStartInAnyCase) {
             {QStringLiteral("--screenshot"), QStringLiteral("shot.png"), QString::fromLatin1(word)});
         EXPECT_EQ(options.action, ProgramAction::Start) << word;
         EXPECT_TRUE(isEmbeddingLaunch(options.launchText)) << word;
+        EXPECT_TRUE(isEmbeddingLaunch(options.launchArguments)) << word;
         EXPECT_EQ(options.screenshot, QStringLiteral("shot.png")) << word;
     }
     EXPECT_FALSE(isEmbeddingLaunch(readProgramOptions({QStringLiteral("PropsString=x;")}).launchText));
@@ -110,25 +132,62 @@ TEST_F(ExternalLaunch, IncompleteOrForeignLinesAreNoLaunch) {
     EXPECT_TRUE(console.prompts.messages().empty());
 }
 
-TEST_F(ExternalLaunch, NonNumericValuesCountAsZero) {
-    // AlgID "x" is algorithm 0: the parameters are plain text, and AcctID "12x" is 0.
-    EXPECT_EQ(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=Username=a,AcctID=12x;AlgID=x")),
-              0);
+TEST_F(ExternalLaunch, ANonNumericAccountSetCountsAsZero) {
     const QString plain = QStringLiteral("VYTParams=") + base64(QStringLiteral("Username=a;AcctID=abc;")) +
                           QStringLiteral(";AlgID=1");
     EXPECT_EQ(decodeExternalLaunch(console.ctx, plain), 0);
+    EXPECT_EQ(decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=Username=a;AcctID=12x;AlgID=0")),
+              0);
+}
+
+TEST_F(ExternalLaunch, AnAlgorithmThatIsNoNumberIsReportedAndNoLaunch) {
+    const QString params = QStringLiteral("VYTParams=Username=a;AcctID=3;Passwd=p;");
+    for (const char* algorithm : {"x", "", "1x", "99999999999", "2 3"}) {
+        console.prompts.clear();
+        EXPECT_FALSE(decodeExternalLaunch(console.ctx,
+                                          params + QStringLiteral("AlgID=") + QString::fromLatin1(algorithm)))
+            << algorithm;
+        ASSERT_EQ(console.prompts.messages().size(), 1u) << algorithm;
+        EXPECT_EQ(
+            console.prompts.messages()[0].text,
+            QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(QString::fromLatin1(algorithm)));
+        EXPECT_EQ(console.prompts.messages()[0].icon, MessageIcon::Critical);
+    }
+    EXPECT_EQ(launchNumber(QStringLiteral(" 2 ")), 2);
+    EXPECT_EQ(launchNumber(QStringLiteral("-1")), -1);
+    EXPECT_FALSE(launchNumber(QStringLiteral("2147483648")));
+}
+
+TEST_F(ExternalLaunch, APlainTextKeepsAllItsItems) {
+    // With algorithm 0 the text itself holds ";": it runs up to the AlgID item or to the end.
+    const QString lines[] = {
+        QStringLiteral("VYTParams=Username=老板;AcctID=7;Passwd=a;b;AlgID=0"),
+        QStringLiteral("AlgID=0;VYTParams=Username=老板;AcctID=7;Passwd=a;b;"),
+        QStringLiteral("\"VYTParams=Username=老板;AcctID=7;Passwd=a;b;;AlgID=0\""),
+    };
+    for (const QString& line : lines) {
+        const auto id = decodeExternalLaunch(console.ctx, line);
+        ASSERT_TRUE(id) << line.toStdString();
+        EXPECT_EQ(*id, 7);
+        EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("UserName")), QStringLiteral("老板"));
+        EXPECT_EQ(entry(QStringLiteral("7"), QStringLiteral("Password")),
+                  scramblePassword(QStringLiteral("a")));
+    }
+    EXPECT_EQ(plainLaunchText(QStringLiteral("VYTParams=Username=a;AcctID=1;AlgID=0")),
+              QStringLiteral("Username=a;AcctID=1;"));
+    EXPECT_TRUE(console.prompts.messages().empty());
 }
 
 TEST_F(ExternalLaunch, ParametersThatDoNotDecryptSayWhy) {
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("key"));
+                           QStringLiteral("the launch key of this installation"));
     suite::ParamDecoder decoder(console.settings);
     const QString sealed = decoder.encipher(QStringLiteral("Username=a;AcctID=4;"), 2);
     EXPECT_EQ(
         decodeExternalLaunch(console.ctx, QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")),
         4);
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("other"));
+                           QStringLiteral("another launch key of this installation"));
     EXPECT_FALSE(decodeExternalLaunch(console.ctx,
                                       QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2")));
     ASSERT_EQ(console.prompts.messages().size(), 1u);

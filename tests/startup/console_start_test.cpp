@@ -1,5 +1,6 @@
 #include "demo_install.h"
 #include "launch/cache_wrapper.h"
+#include "session/password_scramble.h"
 #include "session/property_string.h"
 #include "session/session_properties.h"
 #include "shell/main_frame.h"
@@ -7,11 +8,13 @@
 #include "startup/command_line.h"
 #include "startup/console_start.h"
 #include "startup/console_windows.h"
+#include "startup/login_registry.h"
 #include "suite/launch_params.h"
 #include "suite/login_dialog.h"
 #include "support/demo_account_set.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSqlDatabase>
@@ -166,6 +169,124 @@ TEST_F(ConsoleStart, AnExternalLaunchLogsOnWithoutTheDialog) {
     expectRunningConsole();
     EXPECT_TRUE(console.ctx.session().externalLaunch);
     EXPECT_TRUE(console.prompts.dialogTitles().empty());
+}
+
+// The launch's login entry of the demo account set, as the settings file holds it.
+QString launchEntry(test::TestConsole& console, const char* name) {
+    return console.settings
+        .read(Hive::CurrentUser, loginRegistryPath(getTerminalName(), QStringLiteral("1")),
+              QString::fromLatin1(name))
+        .toString();
+}
+
+TEST_F(ConsoleStart, AUserFileThatIsNoSettingsFileIsNamedAndKept) {
+    const QString path = console.settings.filePath(Hive::CurrentUser);
+    const QByteArray garbage("\x00\x01garbage[\n=\xff", 13);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Ended);
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    const QString text = console.prompts.messages()[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("注册表权限不够"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("not a settings file"))) << text.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+}
+
+TEST_F(ConsoleStart, AnExternalLaunchWithAPlainTextLogsOn) {
+    console.ctx.session().commandLine =
+        QStringLiteral("VYTParams=Username=boss;AcctID=1;Passwd=boss123;AlgID=0");
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);
+    expectRunningConsole();
+    EXPECT_TRUE(console.ctx.session().externalLaunch);
+    EXPECT_TRUE(console.prompts.messages().empty());
+}
+
+TEST_F(ConsoleStart, TheLaunchPasswordIsGoneOnceTheLoginHasReadIt) {
+    console.ctx.session().commandLine = QStringLiteral("VYTParams=") +
+                                        base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                                        QStringLiteral(";AlgID=1");
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);
+    EXPECT_EQ(launchEntry(console, "UserName"), QStringLiteral("boss"));
+    EXPECT_TRUE(launchEntry(console, "Password").isEmpty());
+    QFile file(console.settings.filePath(Hive::CurrentUser));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains(scramblePassword(QStringLiteral("boss123")).toLatin1()));
+}
+
+// A launch whose credentials are refused says why and ends the start; it keeps nothing of them.
+struct RefusedLaunchCase {
+    const char* name;
+    const char* plain;
+    const char* message;
+};
+
+class RefusedLaunch : public ConsoleStart, public ::testing::WithParamInterface<RefusedLaunchCase> {};
+
+TEST_P(RefusedLaunch, SaysWhyAndKeepsNothing) {
+    console.ctx.session().commandLine = QStringLiteral("VYTParams=") +
+                                        base64(QString::fromUtf8(GetParam().plain)) +
+                                        QStringLiteral(";AlgID=1");
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Ended);
+    EXPECT_EQ(frame(), nullptr);
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text, QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(console.prompts.messages()[0].icon, MessageIcon::Critical);
+    const QString acctId =
+        getPropValue(QString::fromUtf8(GetParam().plain), QStringLiteral("AcctID"), QStringLiteral(";"));
+    EXPECT_TRUE(console.settings.valueNames(Hive::CurrentUser, loginRegistryPath(getTerminalName(), acctId))
+                    .isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedLaunch,
+    ::testing::Values(RefusedLaunchCase{"WrongPassword", "Username=boss;AcctID=1;Passwd=wrong;",
+                                        "用户名或密码错误，请重新输入！"},
+                      RefusedLaunchCase{"UnknownUser", "Username=nobody;AcctID=1;Passwd=boss123;",
+                                        "用户名或密码错误，请重新输入！"},
+                      RefusedLaunchCase{"UnknownAccountSet", "Username=boss;AcctID=42;Passwd=boss123;",
+                                        "账套 42 不存在。"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConsoleStart, ALaunchOnABrokenCatalogueNamesTheFile) {
+    const QString folder = console.folder() + QStringLiteral("/broken-install");
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/Common")));
+    QFile catalogue(folder + QStringLiteral("/Common/AccountSets.json"));
+    ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly));
+    catalogue.write("{ not json");
+    catalogue.close();
+    console.settings.write(Hive::LocalMachine, demo::kInstallRegistryKey, QStringLiteral("Path"), folder);
+    console.ctx.session().commandLine = QStringLiteral("VYTParams=") +
+                                        base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                                        QStringLiteral(";AlgID=1");
+    EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Ended);
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_TRUE(console.prompts.messages()[0].text.contains(QStringLiteral("AccountSets.json")))
+        << console.prompts.messages()[0].text.toStdString();
+    EXPECT_TRUE(launchEntry(console, "Password").isEmpty());
+}
+
+TEST_F(ConsoleStart, AnAlgorithmThatIsNoNumberIsReportedAndTheDialogOpens) {
+    for (const char* algorithm : {"abc", "", "99999999999"}) {
+        SCOPED_TRACE(algorithm);
+        test::TestConsole fresh;
+        test::DemoInstallation::install(fresh);
+        ConsoleWindows freshWindows(fresh.ctx);
+        fresh.ctx.session().commandLine = QStringLiteral("VYTParams=") +
+                                          base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                                          QStringLiteral(";AlgID=") + QString::fromLatin1(algorithm);
+        // No answer is queued: the login dialog is cancelled.
+        EXPECT_EQ(startConsole(fresh.ctx, freshWindows, nullptr), StartOutcome::Ended);
+        ASSERT_EQ(fresh.prompts.messages().size(), 1u);
+        EXPECT_EQ(
+            fresh.prompts.messages()[0].text,
+            QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(QString::fromLatin1(algorithm)));
+        EXPECT_EQ(fresh.prompts.dialogTitles().size(), 1u);
+        EXPECT_FALSE(fresh.ctx.session().externalLaunch);
+    }
 }
 
 TEST_F(ConsoleStart, TheExitQuestionAndTheRefusalWhileTheBoardLoads) {
@@ -377,11 +498,11 @@ TEST_F(ConsoleStart, AWrongPasswordInTheDictionaryEndsTheStart) {
 
 TEST_F(ConsoleStart, LaunchParametersThatDoNotDecryptFallBackToTheDialog) {
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("k1"));
+                           QStringLiteral("the first launch key of this installation"));
     suite::ParamDecoder decoder(console.settings);
     const QString sealed = decoder.encipher(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;"), 2);
     console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue,
-                           QStringLiteral("k2"));
+                           QStringLiteral("the second launch key of this installation"));
     console.ctx.session().commandLine = QStringLiteral("VYTParams=") + sealed + QStringLiteral(";AlgID=2");
     answerLogin(QStringLiteral("boss"), QStringLiteral("boss123"));
     EXPECT_EQ(startConsole(console.ctx, *windows, nullptr), StartOutcome::Running);

@@ -1,4 +1,3 @@
-#include "platform/chacha20.h"
 #include "suite/launch_params.h"
 #include "support/test_console.h"
 
@@ -7,21 +6,7 @@
 namespace zrk {
 namespace {
 
-TEST(ChaCha20, MatchesTheStandardsTestVector) {
-    // RFC 8439, section 2.4.2.
-    QByteArray key;
-    for (int i = 0; i < 32; ++i)
-        key.append(static_cast<char>(i));
-    const QByteArray nonce = QByteArray::fromHex("000000000000004a00000000");
-    const QByteArray plain =
-        "Ladies and Gentlemen of the class of '99: If I could offer you only one tip for the "
-        "future, sunscreen would be it.";
-    const QByteArray cipher = chacha20(key, nonce, 1, plain);
-    EXPECT_EQ(cipher.left(16).toHex(), QByteArray("6e2e359a2568f98041ba0728dd0d6981"));
-    EXPECT_EQ(cipher.right(2).toHex(), QByteArray("874d"));
-    EXPECT_EQ(chacha20(key, nonce, 1, cipher), plain);
-    EXPECT_THROW(chacha20(key.left(16), nonce, 1, plain), Error);
-}
+const QString kKey = QStringLiteral("shared secret of this installation");
 
 class ParamDecoderTest : public ::testing::Test {
 protected:
@@ -29,11 +14,12 @@ protected:
         console.settings.write(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue, key);
     }
     test::TestConsole console;
-    suite::ParamDecoder decoder{console.settings};
+    qint64 now = 1767225600000; // 2026-01-01 00:00 UTC
+    suite::ParamDecoder decoder{console.settings, [this] { return now; }};
 };
 
 TEST_F(ParamDecoderTest, EveryAlgorithmRoundTrips) {
-    installKey(QStringLiteral("shared secret of this installation"));
+    installKey(kKey);
     const QString plain = QStringLiteral("Username=老板;AcctID=3;Passwd=p;w=d;");
     for (int algorithm : {0, 1, 2})
         EXPECT_EQ(decoder.getPlainParamList(decoder.encipher(plain, algorithm), algorithm), plain)
@@ -43,7 +29,7 @@ TEST_F(ParamDecoderTest, EveryAlgorithmRoundTrips) {
 }
 
 TEST_F(ParamDecoderTest, TheCipherTextHidesThePlainTextAndVariesByNonce) {
-    installKey(QStringLiteral("k"));
+    installKey(kKey);
     const QString plain = QStringLiteral("Username=boss;Passwd=secret;");
     const QString a = decoder.encipher(plain, 2);
     const QString b = decoder.encipher(plain, 2);
@@ -53,8 +39,8 @@ TEST_F(ParamDecoderTest, TheCipherTextHidesThePlainTextAndVariesByNonce) {
 }
 
 TEST_F(ParamDecoderTest, TamperedTextWrongKeysAndUnknownAlgorithmsAreRefused) {
-    installKey(QStringLiteral("right key"));
-    const QByteArray nonce(12, '\x07');
+    installKey(kKey);
+    const QByteArray nonce(24, '\x07');
     QString sealed = decoder.encipher(QStringLiteral("Username=boss;AcctID=1;"), 2, nonce);
     QString tampered = sealed;
     tampered[20] = tampered[20] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
@@ -62,10 +48,44 @@ TEST_F(ParamDecoderTest, TamperedTextWrongKeysAndUnknownAlgorithmsAreRefused) {
     EXPECT_THROW(decoder.getPlainParamList(sealed.left(10), 2), Error);
     EXPECT_THROW(decoder.getPlainParamList(QStringLiteral("not base64 !"), 2), Error);
     EXPECT_THROW(decoder.getPlainParamList(QStringLiteral("x"), 7), Error);
-    installKey(QStringLiteral("another key"));
+    installKey(QStringLiteral("another shared secret of this installation"));
     EXPECT_THROW(decoder.getPlainParamList(sealed, 2), Error);
     console.settings.remove(Hive::LocalMachine, suite::kLaunchKeyPath, suite::kLaunchKeyValue);
     EXPECT_THROW(decoder.getPlainParamList(sealed, 2), Error);
+}
+
+TEST_F(ParamDecoderTest, ASealedTextWorksForAMinuteOnly) {
+    installKey(kKey);
+    const QString plain = QStringLiteral("Username=boss;AcctID=1;Passwd=p;");
+    const QString sealed = decoder.encipher(plain, 2);
+    now += 59 * 1000;
+    EXPECT_EQ(decoder.getPlainParamList(sealed, 2), plain);
+    now += 2 * 1000; // 61 s after sealing: a replay
+    EXPECT_THROW(decoder.getPlainParamList(sealed, 2), Error);
+    now -= 2 * 61 * 1000; // a minute before sealing: a clock that is far off
+    EXPECT_THROW(decoder.getPlainParamList(sealed, 2), Error);
+    // The time is inside the authenticated text: changing the clock of the text breaks the tag.
+    QByteArray raw = QByteArray::fromBase64(sealed.toLatin1(), QByteArray::Base64UrlEncoding);
+    raw[24] = static_cast<char>(raw[24] ^ 1);
+    now += 61 * 1000;
+    EXPECT_THROW(decoder.getPlainParamList(QString::fromLatin1(raw.toBase64(QByteArray::Base64UrlEncoding |
+                                                                            QByteArray::OmitTrailingEquals)),
+                                           2),
+                 Error);
+}
+
+TEST_F(ParamDecoderTest, AShortLaunchKeyIsRefused) {
+    installKey(QStringLiteral("0123456789abcdef0123456789abcde")); // 31 bytes
+    try {
+        decoder.encipher(QStringLiteral("Username=a;"), 2);
+        FAIL() << "a 31-byte key was taken";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("at least 32"))) << e.description().toStdString();
+    }
+    EXPECT_THROW(decoder.getPlainParamList(QString(QLatin1Char('A')).repeated(80), 2), Error);
+    installKey(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    const QString sealed = decoder.encipher(QStringLiteral("Username=a;"), 2);
+    EXPECT_EQ(decoder.getPlainParamList(sealed, 2), QStringLiteral("Username=a;"));
 }
 
 TEST(Base64Codec, EncodesAndRefusesTextThatIsNoBase64) {

@@ -15,7 +15,7 @@ protected:
         const QString connect =
             QStringLiteral("Provider=SQLite;Data Source=") + console.folder() + QStringLiteral("/books.db");
         db::Connection books;
-        books.open(connect + QStringLiteral(";Create=True"));
+        books.open(connect, db::MissingDatabase::Create);
         books.execute(QStringLiteral("CREATE TABLE t_SystemProfile (FCategory nvarchar(30), FKey "
                                      "nvarchar(50), FValue nvarchar(255))"));
         books.execute(

@@ -1,9 +1,13 @@
 #include "core/roles/component_roles.h"
+#include "platform/db/connection.h"
 #include "session/property_string.h"
 #include "startup/login_registry.h"
+#include "suite/account_catalogue.h"
+#include "suite/login_components.h"
 #include "suite/login_dialog.h"
 #include "support/demo_account_set.h"
 
+#include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,11 +107,99 @@ TEST_F(LoginTest, TheStraightLoginReadsTheEntryThatTheLaunchWrote) {
                                    QStringLiteral("boss123")));
     EXPECT_TRUE(login->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), acctId));
     EXPECT_EQ(session().userName(), Variant(QStringLiteral("boss")));
-    ASSERT_TRUE(writeLoginRegistry(console.ctx, QStringLiteral("boss"), QStringLiteral("1"),
-                                   QStringLiteral("guess")));
+    const QString key = loginRegistryPath(getTerminalName(), QStringLiteral("1"));
+    // The password served this login only; the rest of the entry stays.
+    EXPECT_TRUE(console.settings.read(Hive::CurrentUser, key, QStringLiteral("Password")).isEmpty());
+    EXPECT_EQ(console.settings.read(Hive::CurrentUser, key, QStringLiteral("UserName")).toString(),
+              QStringLiteral("boss"));
     EXPECT_FALSE(login->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), acctId));
-    acctId = 99; // no such account set
-    EXPECT_FALSE(login->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), acctId));
+}
+
+TEST_F(LoginTest, ARefusedStraightLoginSaysWhyAndKeepsNothing) {
+    const auto login = ownerLogin();
+    auto refusal = [&](std::int32_t acctId, const QString& password) {
+        writeLoginRegistry(console.ctx, QStringLiteral("boss"), QString::number(acctId), password);
+        try {
+            login->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), acctId);
+        } catch (const Error& e) {
+            EXPECT_TRUE(console.settings
+                            .valueNames(Hive::CurrentUser,
+                                        loginRegistryPath(getTerminalName(), QString::number(acctId)))
+                            .isEmpty());
+            return e.description();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal(1, QStringLiteral("guess")), QStringLiteral("用户名或密码错误，请重新输入！"));
+    EXPECT_EQ(refusal(99, QStringLiteral("boss123")), QStringLiteral("账套 99 不存在。"));
+    EXPECT_EQ(session().propsString(), Variant(QString()));
+}
+
+// A private copy of the demo account set, for tests that change its users.
+class OwnAccountSet : public LoginTest {
+protected:
+    void SetUp() override {
+        const QString install = console.folder() + QStringLiteral("/install");
+        database = console.folder() + QStringLiteral("/own.zrkdb");
+        ASSERT_TRUE(QFile::copy(test::DemoInstallation::databaseFile(), database));
+        suite::writeAccountCatalogue(
+            suite::accountCatalogueFile(install),
+            {{1, QStringLiteral("自己的账套"), suite::sqliteConnectString(database)}});
+        console.settings.write(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),
+                               QStringLiteral("Path"), install);
+    }
+    QString sql(const QString& statement) {
+        db::Connection books;
+        books.open(suite::sqliteConnectString(database));
+        const auto rows = books.execute(statement);
+        return rows && !rows->eof() ? rows->value(0).toString() : QString();
+    }
+    QString database;
+};
+
+TEST_F(OwnAccountSet, ADigestWithLessWorkIsRehashedAfterTheLogin) {
+    const QString oldSalt = sql(QStringLiteral("Select FSalt From t_User Where FName='boss'"));
+    ASSERT_EQ(sql(QStringLiteral("Select FHashIterations From t_User Where FName='boss'")),
+              QString::number(test::kTestPasswordIterations));
+    const int more = test::kTestPasswordIterations * 3;
+    suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(), more);
+    EXPECT_EQ(
+        login.login(QStringLiteral("super"), QString(), 1, QStringLiteral("boss"), QStringLiteral("wrong")),
+        0);
+    EXPECT_EQ(sql(QStringLiteral("Select FHashIterations From t_User Where FName='boss'")),
+              QString::number(test::kTestPasswordIterations)); // a wrong password changes nothing
+    EXPECT_EQ(
+        login.login(QStringLiteral("super"), QString(), 1, QStringLiteral("boss"), QStringLiteral("boss123")),
+        suite::kLoggedOnStatus);
+    EXPECT_EQ(sql(QStringLiteral("Select FHashIterations From t_User Where FName='boss'")),
+              QString::number(more));
+    EXPECT_NE(sql(QStringLiteral("Select FSalt From t_User Where FName='boss'")), oldSalt);
+    // The new digest verifies, and more work is not asked again.
+    const QString newHash = sql(QStringLiteral("Select FPasswordHash From t_User Where FName='boss'"));
+    EXPECT_EQ(
+        login.login(QStringLiteral("super"), QString(), 1, QStringLiteral("boss"), QStringLiteral("boss123")),
+        suite::kLoggedOnStatus);
+    EXPECT_EQ(sql(QStringLiteral("Select FPasswordHash From t_User Where FName='boss'")), newHash);
+}
+
+TEST_F(OwnAccountSet, AUserNameWithPropertySyntaxIsRefused) {
+    const QString boss = sql(QStringLiteral("Select FUserID From t_User Where FName='boss'"));
+    for (const char* name : {"bo;ss", "a=b", "x{", "y}"}) {
+        sql(QStringLiteral("Update t_User Set FName='%1' Where FUserID=%2")
+                .arg(QString::fromLatin1(name), boss));
+        suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(),
+                               test::kTestPasswordIterations);
+        try {
+            login.login(QStringLiteral("super"), QString(), 1, QString::fromLatin1(name),
+                        QStringLiteral("boss123"));
+            ADD_FAILURE() << name << " was taken";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.description().contains(QString::fromLatin1(name))) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("不允许的字符")))
+                << e.description().toStdString();
+        }
+        EXPECT_EQ(login.propsString(), QString());
+    }
 }
 
 TEST_F(LoginTest, TheSilentLoginChecksTheHandedOverCredentials) {

@@ -15,6 +15,7 @@ struct Built {
         demo::InstallRequest request;
         request.options.size = demo::DemoSize::Small;
         request.options.today = QDate::currentDate();
+        request.options.passwordIterations = kTestPasswordIterations;
         request.installDir = dir.path() + QStringLiteral("/install");
         const SettingsStore settings = SettingsStore::portable(dir.path() + QStringLiteral("/settings"));
         result = demo::installDemo(request, settings);

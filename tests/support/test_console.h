@@ -9,6 +9,10 @@
 
 namespace zrk::test {
 
+// The password work of the tests' account sets and logins: the real work (600,000 iterations)
+// would make every login of a test take a noticeable time; the rules are the same.
+inline constexpr int kTestPasswordIterations = 1000;
+
 // A fresh console: its own settings folder, scripted prompts, fake windows and the suite's
 // components registered, so a test never touches the user's real configuration.
 class TestConsole {

@@ -391,7 +391,8 @@ public:
     Generator(sqlite3* db, const DemoOptions& options, const ProgressFn& progress)
         : db_(db), progress_(progress), profile_(profileFor(options.size)), rng_(options.seed),
           today_(options.today.isValid() ? options.today : QDate::currentDate()),
-          start_(today_.year() - 1, 1, 1), days_(static_cast<int>(start_.daysTo(today_)) + 1) {
+          start_(today_.year() - 1, 1, 1), days_(static_cast<int>(start_.daysTo(today_)) + 1),
+          passwordIterations_(options.passwordIterations) {
         for (int d = 0; d < days_ + 60; ++d) {
             const QDate date = start_.addDays(d);
             dayText_.push_back(date.toString(QStringLiteral("yyyy-MM-dd 00:00:00")).toStdString());
@@ -550,9 +551,9 @@ private:
             QByteArray salt(kPasswordSaltLength, Qt::Uninitialized);
             for (char& c : salt)
                 c = static_cast<char>(rng_.next() & 0xFF);
-            const QByteArray hash = hashPassword(QString::fromUtf8(u.password), salt);
+            const QByteArray hash = hashPassword(QString::fromUtf8(u.password), salt, passwordIterations_);
             users.row({u.id, u.name, u.description, salt.toHex().toStdString(), hash.toHex().toStdString(),
-                       kPasswordHashIterations, u.forbidden ? 1 : 0});
+                       passwordIterations_, u.forbidden ? 1 : 0});
         }
     }
 
@@ -1300,6 +1301,7 @@ private:
     const QDate today_;
     const QDate start_;
     const int days_;
+    const int passwordIterations_;
     std::vector<std::string> dayText_;
     int lastPercent_ = -1;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/password_hash.h"
+
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -32,6 +34,7 @@ struct DemoOptions {
     DemoSize size = DemoSize::Small;
     std::uint64_t seed = 20240101;
     QDate today; // documents run from 1 January of last year up to this day
+    int passwordIterations = kPasswordHashIterations; // the work of the users' password digests
 };
 
 // The demo users and their passwords (the database keeps only salted digests).

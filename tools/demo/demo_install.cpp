@@ -1,16 +1,19 @@
 #include "demo_install.h"
 
-#include "suite/account_login.h"
-
 #include "platform/error.h"
 #include "suite/account_catalogue.h"
+#include "suite/account_login.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <csignal>
+#include <limits>
 #include <stdexcept>
+#include <sys/types.h>
 
 namespace zrk::demo {
 
@@ -54,6 +57,23 @@ void recordInstallDir(const SettingsStore& settings, const QString& dir) {
     }
 }
 
+// A database half built by a run that is gone ("<file>.building-<pid>", the pid no longer
+// alive) is taken away; one of a run still at work is left to it.
+void removeStaleBuilds(const QString& databaseFile) {
+    const QFileInfo target(databaseFile);
+    const QString prefix = target.fileName() + QStringLiteral(".building-");
+    const QDir folder = target.absoluteDir();
+    for (const QString& name : folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+        bool numeric = false;
+        const qint64 pid = name.mid(prefix.size()).toLongLong(&numeric);
+        if (!numeric || pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+            continue;
+        const bool alive = kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+        if (!alive)
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 } // namespace
 
 QString defaultInstallDir() {
@@ -87,6 +107,7 @@ InstallResult installDemo(const InstallRequest& request, const SettingsStore& se
     recordInstallDir(settings, dir);
     writeScheme(result.schemeFile);
 
+    removeStaleBuilds(result.databaseFile);
     if (request.force || !QFileInfo::exists(result.databaseFile)) {
         const QString temporary =
             result.databaseFile + QStringLiteral(".building-%1").arg(QCoreApplication::applicationPid());
@@ -118,9 +139,11 @@ QString demoLaunchLine(const InstallResult& installed) {
         if (QLatin1String(user.name) == QLatin1String("boss"))
             session.userId = user.id;
     session.userName = QStringLiteral("boss");
-    session.accountSet = {kDemoAccountSetId, kDemoAccountSetName, suite::sqliteConnectString(installed.databaseFile)};
+    session.accountSet = {kDemoAccountSetId, kDemoAccountSetName,
+                          suite::sqliteConnectString(installed.databaseFile)};
     session.acctType = QStringLiteral("1");
-    const QString props = suite::sessionPropsString(session, QStringLiteral("demo-launch"), suite::kLoggedOnStatus);
+    const QString props =
+        suite::sessionPropsString(session, QStringLiteral("demo-launch"), suite::kLoggedOnStatus);
     return QStringLiteral("PropsString=") + QString::fromLatin1(props.toUtf8().toBase64()) + QLatin1Char(';');
 }
 

@@ -177,7 +177,7 @@ void buildSeedFile(const QString& sourceFolder, const QString& outputFile) {
     QFile::remove(temporary);
     try {
         db::Connection out;
-        out.open(QStringLiteral("Provider=SQLite;Data Source=") + temporary + QStringLiteral(";Create=True"));
+        out.open(QStringLiteral("Provider=SQLite;Data Source=") + temporary, db::MissingDatabase::Create);
         out.beginTrans();
         std::vector<QSet<QString>> keys;
         for (std::size_t i = 0; i < boardTables().size(); ++i) {

@@ -33,12 +33,13 @@ void Connection::setConnectionString(const QString& text) {
     connectionString_ = text;
 }
 
-void Connection::open(const QString& connectionString) {
+void Connection::open(const QString& connectionString, MissingDatabase missing) {
     if (engine_)
         throw Error(dberr::ObjectOpen, kSource,
                     QStringLiteral("Operation is not allowed when the object is open."));
     const QString text = connectionString.isEmpty() ? connectionString_ : connectionString;
-    const ConnectionTarget target = resolveConnectionString(text, sqlServerDriverSetting());
+    ConnectionTarget target = resolveConnectionString(text, sqlServerDriverSetting());
+    target.create = missing == MissingDatabase::Create;
     engine_ = target.engine == EngineKind::Sqlite ? detail::openSqliteEngine(target)
                                                   : detail::openOdbcEngine(target);
     target_ = target;

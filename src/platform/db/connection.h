@@ -14,13 +14,18 @@ class Engine;
 }
 
 // A connection to one database, chosen by the connection string's Provider:
-//   Provider=SQLite;Data Source=<file>            the embedded engine (Create=True makes a
-//                                                 missing file, Mode=Read opens read-only)
+//   Provider=SQLite;Data Source=<file>            the embedded engine (Mode=Read opens
+//                                                 read-only; the file must exist)
 //   Provider=Microsoft.Jet.OLEDB.4.0;Data Source=  the seed file, on the embedded engine
 //   Provider=SQLOLEDB.1 (SQLNCLI*, MSOLEDBSQL)     SQL Server through ODBC
 //   Provider=ODBC (or none);Driver=...;...         any ODBC data source, attributes as given
 // The console's T-SQL goes to SQL Server unchanged and through the dialect layer to the
 // embedded engine. Errors carry the engine's own message.
+// Whether opening an embedded database may create its missing file. Only a program that makes
+// databases (the demo and seed tools, tests) asks for Create; a connection string, which may
+// come from a launch, cannot.
+enum class MissingDatabase { Refuse, Create };
+
 class Connection : public Object {
 public:
     Connection();
@@ -29,7 +34,7 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens with the given string, or with the one kept from before when it is empty.
-    void open(const QString& connectionString = QString());
+    void open(const QString& connectionString = QString(), MissingDatabase missing = MissingDatabase::Refuse);
     // Closes the connection; a transaction still open is rolled back.
     void close();
     int state() const { return engine_ ? 1 : 0; }

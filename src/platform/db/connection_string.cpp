@@ -245,7 +245,6 @@ ConnectionTarget resolveConnectionString(const QString& text, const QString& sql
             target.file = connectionValue(items, QStringLiteral("Database"));
         const QString mode = connectionValue(items, QStringLiteral("Mode")).trimmed().toLower();
         target.readOnly = mode == QLatin1String("read") || mode == QLatin1String("1");
-        target.create = isTrue(connectionValue(items, QStringLiteral("Create")));
     } else if (isGenericOdbcProvider(p)) {
         target.engine = EngineKind::Odbc;
         QStringList parts;

@@ -21,7 +21,8 @@ struct ConnectionTarget {
     EngineKind engine = EngineKind::Sqlite;
     QString provider;
     // SQLite: the database file (":memory:" for a private in-memory database), whether it is
-    // opened read-only and whether a missing file may be created.
+    // opened read-only and whether a missing file may be created (never from the string: the
+    // opener grants that, see Connection::open).
     QString file;
     bool readOnly = false;
     bool create = false;

@@ -422,6 +422,10 @@ private:
             return;
         exec(QString::fromLatin1(kExtendedPropertiesTable));
         exec(QString::fromLatin1(kExtendedPropertiesView));
+        // Descriptions left behind by tables dropped before they went with their table.
+        exec(QStringLiteral(
+            "DELETE FROM main.zrk_extended_properties WHERE object_name COLLATE NOCASE NOT IN "
+            "(SELECT name COLLATE NOCASE FROM main.sqlite_schema WHERE type IN ('table','view'))"));
         extendedPropertiesReady_ = true;
     }
 

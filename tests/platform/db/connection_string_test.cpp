@@ -72,7 +72,7 @@ TEST(ConnectionString, EmbeddedAndGenericOdbcProviders) {
     t = resolveConnectionString(QStringLiteral("Provider=SQLite;Data Source=:memory:;Create=yes;Mode=Read"),
                                 QString());
     EXPECT_EQ(t.file, QStringLiteral(":memory:"));
-    EXPECT_TRUE(t.create);
+    EXPECT_FALSE(t.create); // only the opener may grant creation, never the string
     EXPECT_TRUE(t.readOnly);
     t = resolveConnectionString(QStringLiteral("Provider=MSDASQL;DSN=acct;UID=x"), QString());
     EXPECT_EQ(t.engine, EngineKind::Odbc);

@@ -206,7 +206,7 @@ protected:
         conn->execute(consoleTablesBatch());
         seedPath = dir.filePath(QStringLiteral("ZRK_Boss.dat"));
         Connection maker;
-        maker.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(seedPath));
+        maker.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(seedPath), MissingDatabase::Create);
         maker.execute(QStringLiteral("create table AccountType (FID int not null, FName nvarchar(50) null, "
                                      "FSeperaterPos int, FDrawSize int, "
                                      "FMenuStretchH decimal(18,4), FMenuStretchV decimal(18,4))"));

@@ -15,7 +15,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("company.db"));
         conn = std::make_shared<db::Connection>();
-        conn->open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(path));
+        conn->open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(path), db::MissingDatabase::Create);
     }
 
     QString scalar(const QString& sql) { return scalarText(*conn, sql); }

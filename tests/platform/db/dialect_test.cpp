@@ -87,6 +87,36 @@ TEST(TranslateBatch, MalformedTextRaisesTheEngineWording) {
     }
 }
 
+// Tens of thousands of levels used to take tens of seconds before the engine's parser gave up;
+// the text is now refused in one pass, whether it is split or translated.
+TEST(TranslateBatch, TextsNestedBeyondTheLimitAreRefusedUnread) {
+    const int deep = 40000;
+    const QString texts[] = {
+        QStringLiteral("select ") + QStringLiteral("IsNull(").repeated(deep) + QStringLiteral("1") +
+            QStringLiteral(",0)").repeated(deep),
+        QStringLiteral("select ") + QStringLiteral("case when 1=1 then ").repeated(deep) +
+            QStringLiteral("1") + QStringLiteral(" end").repeated(deep),
+        QStringLiteral("select ") + QStringLiteral("(").repeated(300),
+    };
+    for (const QString& text : texts) {
+        for (const auto& read : {+[](const QString& t) { tsql::splitBatch(t); },
+                                 +[](const QString& t) { tsql::translateBatch(t); }}) {
+            try {
+                read(text);
+                ADD_FAILURE() << "no error for " << text.left(40).toStdString();
+            } catch (const Error& e) {
+                EXPECT_EQ(e.number(), dberr::UnsupportedSyntax);
+                EXPECT_TRUE(e.description().contains(QStringLiteral("nested more than 256 levels deep")))
+                    << e.description().toStdString();
+            }
+        }
+    }
+    // Block ENDs do not close CASE expressions, and brackets at the limit are read.
+    EXPECT_NO_THROW(tsql::splitBatch(QStringLiteral("begin select case when 1=1 then 1 end end")));
+    EXPECT_NO_THROW(tsql::splitBatch(QStringLiteral("select ") + QStringLiteral("(").repeated(256) +
+                                     QStringLiteral("1") + QStringLiteral(")").repeated(256)));
+}
+
 class Dialect : public EmbeddedDb {
 protected:
     void SetUp() override {
@@ -236,6 +266,27 @@ TEST_F(Dialect, ExtendedPropertiesNeedAnExistingColumnAndAreAddedOnce) {
     EXPECT_THROW(conn->execute(add.arg(QStringLiteral("t_Item"), QStringLiteral("FNone"))), Error);
     EXPECT_THROW(conn->execute(add.arg(QStringLiteral("t_None"), QStringLiteral("FName"))), Error);
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("1"));
+}
+
+TEST_F(Dialect, ADroppedTableTakesItsDescriptionsAlong) {
+    const QString add =
+        QStringLiteral("exec sp_addextendedproperty N'MS_Description', 'Name', N'user', N'dbo', "
+                       "N'table', N't_Item', N'column', N'FName'");
+    const QString remake = QStringLiteral("create table t_Item (FID int not null, FName nvarchar(20) null)");
+    conn->execute(add);
+    conn->execute(QStringLiteral("drop table [dbo].[T_ITEM]"));
+    conn->execute(remake);
+    EXPECT_NO_THROW(conn->execute(add));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("1"));
+
+    // A database that already carries descriptions of a table dropped before they went with it
+    // takes new ones once the table is made again.
+    conn->execute(
+        QStringLiteral("insert into zrk_extended_properties (object_name, column_name, name, value) "
+                       "values ('t_Old', 'FName', 'MS_Description', 'Old')"));
+    conn->execute(QStringLiteral("create table t_Old (FName nvarchar(20) null)"));
+    EXPECT_NO_THROW(conn->execute(QString(add).replace(QStringLiteral("t_Item"), QStringLiteral("t_Old"))));
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from sys.extended_properties")), QStringLiteral("2"));
 }
 
 TEST_F(Dialect, IdentityColumnsNumberTheRows) {

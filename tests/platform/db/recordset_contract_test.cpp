@@ -31,7 +31,7 @@ protected:
             GTEST_SKIP() << "SQLite's ODBC driver is not installed";
         ASSERT_TRUE(dir.isValid());
         file = dir.filePath(QStringLiteral("contract.db"));
-        conn.open(cs.arg(file));
+        conn.open(cs.arg(file), MissingDatabase::Create);
         conn.execute(QStringLiteral("CREATE TABLE people (id INTEGER NOT NULL PRIMARY KEY, name VARCHAR(40), "
                                     "score FLOAT, note VARCHAR(40) DEFAULT 'none')"));
         conn.execute(
@@ -201,10 +201,21 @@ TEST_P(Contract, TransactionsDoNotNestAndClosedConnectionsRefuseWork) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Contract,
-                         ::testing::Values(EngineCase{"Embedded",
-                                                      "Provider=SQLite;Data Source=%1;Create=True"},
+                         ::testing::Values(EngineCase{"Embedded", "Provider=SQLite;Data Source=%1"},
                                            EngineCase{"Odbc", "Provider=ODBC;Driver=SQLite3;Database=%1"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Creation is granted by the program that opens, never by the string: a launch's connection
+// string with "Create=True" makes no empty file anywhere.
+TEST(ConnectionOpen, ACreateItemInTheStringMakesNoNewDatabase) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("planted.db"));
+    Connection conn;
+    EXPECT_THROW(conn.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True").arg(file)), Error);
+    EXPECT_FALSE(QFile::exists(file));
+    conn.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(file), MissingDatabase::Create);
+    EXPECT_TRUE(QFile::exists(file));
+}
 
 TEST(ConnectionOpen, MissingEmbeddedFileIsAnErrorNotANewDatabase) {
     QTemporaryDir dir;
@@ -243,10 +254,10 @@ TEST(ConnectionOpen, EachConnectionHasItsOwnDatabase) {
     QTemporaryDir dir;
     Connection a;
     Connection b;
-    a.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True")
-               .arg(dir.filePath(QStringLiteral("a.db"))));
-    b.open(QStringLiteral("Provider=SQLite;Data Source=%1;Create=True")
-               .arg(dir.filePath(QStringLiteral("b.db"))));
+    a.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(dir.filePath(QStringLiteral("a.db"))),
+           MissingDatabase::Create);
+    b.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(dir.filePath(QStringLiteral("b.db"))),
+           MissingDatabase::Create);
     a.execute(QStringLiteral("create table only_a (x int)"));
     EXPECT_THROW(b.execute(QStringLiteral("select * from only_a")), Error);
     a.close();

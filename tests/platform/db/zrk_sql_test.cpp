@@ -1,3 +1,4 @@
+#include "platform/db/connection.h"
 #include "qt_printers.h"
 
 #include <QProcess>
@@ -12,6 +13,15 @@ struct ToolRun {
     QString err;
 };
 
+// An empty embedded database made here (the tool itself creates none), as a connection string.
+QString createdDatabase(const QString& file) {
+    const QString cs = QStringLiteral("Provider=SQLite;Data Source=%1").arg(file);
+    zrk::db::Connection maker;
+    maker.open(cs, zrk::db::MissingDatabase::Create);
+    maker.close();
+    return cs;
+}
+
 ToolRun zrkSql(const QStringList& args, const QByteArray& input = QByteArray()) {
     QProcess p;
     p.start(QStringLiteral(ZRK_SQL_PROGRAM), args);
@@ -24,8 +34,7 @@ ToolRun zrkSql(const QStringList& args, const QByteArray& input = QByteArray()) 
 
 TEST(ZrkSql, RunsBatchesFromStandardInputAndPrintsTheFirstResult) {
     QTemporaryDir dir;
-    const QString cs = QStringLiteral("Provider=SQLite;Data Source=%1;Create=True")
-                           .arg(dir.filePath(QStringLiteral("x.db")));
+    const QString cs = createdDatabase(dir.filePath(QStringLiteral("x.db")));
     const QByteArray script = "create table [dbo].[t] ([a] [int] NOT NULL, [b] [nvarchar] (10) NULL)\n"
                               "insert into t values (1, N'甲') insert into t values (2, NULL)\n"
                               "GO\n"
@@ -37,8 +46,7 @@ TEST(ZrkSql, RunsBatchesFromStandardInputAndPrintsTheFirstResult) {
 
 TEST(ZrkSql, EngineErrorGoesToStandardErrorWithAFailingExitCode) {
     QTemporaryDir dir;
-    const QString cs = QStringLiteral("Provider=SQLite;Data Source=%1;Create=True")
-                           .arg(dir.filePath(QStringLiteral("x.db")));
+    const QString cs = createdDatabase(dir.filePath(QStringLiteral("x.db")));
     const ToolRun r = zrkSql(
         {QStringLiteral("-S"), cs, QStringLiteral("-Q"), QStringLiteral("select * from missing_table")});
     EXPECT_EQ(r.exitCode, 1);
