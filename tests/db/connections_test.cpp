@@ -219,7 +219,7 @@ TEST_F(SeedLocation, ADatabaseWithoutSeedTablesIsRefused) {
     const QString path = dir.filePath(QStringLiteral("foreign.dat"));
     {
         db::Connection edit;
-        edit.open(QStringLiteral("Provider=SQLite;Data Source=") + path + QStringLiteral(";Create=True"));
+        edit.open(QStringLiteral("Provider=SQLite;Data Source=") + path, db::MissingDatabase::Create);
         edit.execute(QStringLiteral("create table Customers (FID int)"));
     }
     try {

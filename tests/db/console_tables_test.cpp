@@ -178,9 +178,9 @@ TEST_F(ConsoleTables, OnlyTheSeedTablesThatWillBeCopiedAreChecked) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         db::Connection company;
-        company.open(QStringLiteral("Provider=SQLite;Data Source=%1/company%2.db;Create=True")
-                         .arg(console.folder())
-                         .arg(++n));
+        company.open(
+            QStringLiteral("Provider=SQLite;Data Source=%1/company%2.db").arg(console.folder()).arg(++n),
+            db::MissingDatabase::Create);
         const QString own = QString::fromUtf8(c.ownTable);
         company.execute(QStringLiteral("create table ") + own + QStringLiteral(" (FID int)"));
         if (c.ownTableHasARow)

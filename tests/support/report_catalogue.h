@@ -22,8 +22,8 @@ inline void createReportCatalogue(db::Connection& company) {
 // main board's load needs to synchronise the owner-report list.
 inline db::ConnectionPtr companyWithReportCatalogue(const QString& folder) {
     auto company = std::make_shared<db::Connection>();
-    company->open(QStringLiteral("Provider=SQLite;Data Source=") + folder +
-                  QStringLiteral("/company.db;Create=True"));
+    company->open(QStringLiteral("Provider=SQLite;Data Source=") + folder + QStringLiteral("/company.db"),
+                  db::MissingDatabase::Create);
     createReportCatalogue(*company);
     return company;
 }
