@@ -103,7 +103,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<zrk::InstanceChannel> channel;
     if (options.screenshot.isEmpty() || embedding) {
         if (!runtime.problem.isEmpty()) {
-            zrk::showMessage(ctx, runtime.problem, false);
+            zrk::showMessage(ctx, zrk::translatePattern(ctx, runtime.problem, {runtime.path}), false);
             return 1;
         }
         channel = std::make_unique<zrk::InstanceChannel>(zrk::instanceChannelName(), runtime.path);

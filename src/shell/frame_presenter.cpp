@@ -23,6 +23,8 @@ namespace zrk {
 namespace {
 
 const QString kUserPanelTip = QStringLiteral("用户名称");
+// The product title follows the question directly, as Chinese writes it.
+const QString kExitQuestion = QStringLiteral("是否确认退出%1？");
 
 std::shared_ptr<ISuiteHelper> suiteHelper(ConsoleContext& ctx) {
     if (!ctx.session().suiteHelper)
@@ -215,8 +217,7 @@ bool FramePresenter::queryUnload() {
         return false;
     if (!askOnExit_)
         return true;
-    const QString question = translate(ctx_, QStringLiteral("是否确认退出")) + productCaption() +
-                             translate(ctx_, QStringLiteral("？"));
+    const QString question = translatePattern(ctx_, kExitQuestion, {productCaption()});
     try {
         return suiteHelper(ctx_)->askYesNo(question, QString());
     } catch (const Error& e) {
