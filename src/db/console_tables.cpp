@@ -12,7 +12,8 @@ namespace zrk {
 namespace {
 
 void showSeedFailure(ConsoleContext& ctx, const QString& target) {
-    showMessage(ctx, translatePattern(ctx, QStringLiteral("老板报表数据表初始化失败(%1)！"), {target}), false);
+    showMessage(ctx, translatePattern(ctx, QStringLiteral("老板报表数据表初始化失败(%1)！"), {target}),
+                false);
 }
 
 // Whether a board table will receive its seed rows: it is missing (the batch is about to create

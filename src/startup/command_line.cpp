@@ -89,9 +89,10 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     // An algorithm number that is not one would decode the text with the wrong algorithm.
     const auto algorithm = launchNumber(*algorithmText);
     if (!algorithm) {
-        showMessage(ctx,
-                    translatePattern(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。"), {*algorithmText}),
-                    false);
+        showMessage(
+            ctx,
+            translatePattern(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。"), {*algorithmText}),
+            false);
         return std::nullopt;
     }
     if (*algorithm == 0)

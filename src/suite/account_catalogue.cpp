@@ -17,7 +17,8 @@ namespace {
 
 Error catalogueError(const SuiteTexts& texts, const QString& filePath, const QString& what) {
     return Error(errnum::FileAccess, QStringLiteral("AccountCatalogue"),
-                 texts.pattern(QStringLiteral("账套目录文件 %1 无效：%2"), {QDir::toNativeSeparators(filePath), what}));
+                 texts.pattern(QStringLiteral("账套目录文件 %1 无效：%2"),
+                               {QDir::toNativeSeparators(filePath), what}));
 }
 
 } // namespace
@@ -54,18 +55,21 @@ std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath, const
         if (!id.isDouble() || id.toDouble() != static_cast<double>(id.toInt()))
             throw catalogueError(texts, filePath, texts.text(QStringLiteral("账套缺少整数 id")));
         if (connect.trimmed().isEmpty())
-            throw catalogueError(texts, filePath,
-                                 texts.pattern(QStringLiteral("账套 %1 缺少连接字符串"), {QString::number(id.toInt())}));
+            throw catalogueError(
+                texts, filePath,
+                texts.pattern(QStringLiteral("账套 %1 缺少连接字符串"), {QString::number(id.toInt())}));
         if (!seen.insert(id.toInt()).second)
-            throw catalogueError(texts, filePath,
-                                 texts.pattern(QStringLiteral("账套 id %1 重复"), {QString::number(id.toInt())}));
+            throw catalogueError(
+                texts, filePath,
+                texts.pattern(QStringLiteral("账套 id %1 重复"), {QString::number(id.toInt())}));
         const QString name = o.value(QStringLiteral("name")).toString();
         // The name goes into the session's property string as it is: a separator in it would
         // add or override fields of the session.
         if (!isPlainPropertyValue(name))
-            throw catalogueError(texts, filePath,
-                                 texts.pattern(QStringLiteral("账套 %1 的名称“%2”含有不允许的字符（; = { }）"),
-                                               {QString::number(id.toInt()), name}));
+            throw catalogueError(
+                texts, filePath,
+                texts.pattern(QStringLiteral("账套 %1 的名称“%2”含有不允许的字符（; = { }）"),
+                              {QString::number(id.toInt()), name}));
         entries.push_back({id.toInt(), name, connect});
     }
     return entries;

@@ -88,8 +88,9 @@ std::optional<AccountSession> authenticate(const SettingsStore& settings, std::i
         return refuse(wrongCredentials);
     const QString storedName = user->value(QStringLiteral("FName")).toString();
     if (!isPlainPropertyValue(storedName))
-        throw Error(errnum::InvalidProcedureCall, QStringLiteral("AcctLogin"),
-                    texts.pattern(QStringLiteral("用户名“%1”含有不允许的字符（; = { }），不能登录。"), {storedName}));
+        throw Error(
+            errnum::InvalidProcedureCall, QStringLiteral("AcctLogin"),
+            texts.pattern(QStringLiteral("用户名“%1”含有不允许的字符（; = { }），不能登录。"), {storedName}));
     const QByteArray salt = QByteArray::fromHex(user->value(QStringLiteral("FSalt")).toString().toLatin1());
     const QByteArray hash =
         QByteArray::fromHex(user->value(QStringLiteral("FPasswordHash")).toString().toLatin1());

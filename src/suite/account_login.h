@@ -28,7 +28,8 @@ struct AccountSession {
 
 // The account sets of this installation (the catalogue below the recorded installation folder).
 // A catalogue that cannot be read raises an error in the language of the texts.
-std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings, const SuiteTexts& texts = {});
+std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings,
+                                                  const SuiteTexts& texts = {});
 std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId,
                                               const SuiteTexts& texts = {});
 

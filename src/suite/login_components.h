@@ -45,8 +45,8 @@ class OwnerLoginDialog : public Object, public IOwnerLogin, public LoggedOnSessi
 public:
     OwnerLoginDialog(SettingsStore settings, PromptService& prompts, std::shared_ptr<LoginState> state,
                      SuiteTexts texts, int hashIterations = kPasswordHashIterations)
-        : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)), texts_(std::move(texts)),
-          hashIterations_(hashIterations) {}
+        : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)),
+          texts_(std::move(texts)), hashIterations_(hashIterations) {}
 
     std::int32_t login(const QString& subId, const QString& caption, bool& showDialog) override;
     // Logs in with the entry the launch left and removes its password at once (the whole entry

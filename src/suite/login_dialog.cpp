@@ -55,7 +55,8 @@ void LoginDialog::accept() {
     }
     ++failures_;
     if (failures_ >= kMaxAttempts) {
-        notify_(texts_.pattern(QStringLiteral("密码连续输入错误%1次，登录已取消。"), {QString::number(kMaxAttempts)}));
+        notify_(texts_.pattern(QStringLiteral("密码连续输入错误%1次，登录已取消。"),
+                               {QString::number(kMaxAttempts)}));
         reject();
         return;
     }

@@ -47,27 +47,27 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     auto loginState = std::make_shared<LoginState>();
     registry.add(QStringLiteral("SuiteLogin.Context"),
                  [loginState] { return std::make_shared<LoginContext>(loginState); });
-    registry.add(QStringLiteral("AcctLogin.NoUILogin"),
-                 [settings = environment.settings, locale = environment.localeName, loginState,
-                  work = environment.passwordIterations] {
-                     return std::make_shared<NoUILogin>(settings, loginState, SuiteTexts::forUser(settings, locale),
-                                                        work);
-                 });
+    registry.add(QStringLiteral("AcctLogin.NoUILogin"), [settings = environment.settings,
+                                                         locale = environment.localeName, loginState,
+                                                         work = environment.passwordIterations] {
+        return std::make_shared<NoUILogin>(settings, loginState, SuiteTexts::forUser(settings, locale), work);
+    });
     registry.add(QStringLiteral("ServerMgr.clsAct"),
                  [settings = environment.settings, locale = environment.localeName] {
                      return std::make_shared<AccountServer>(settings, SuiteTexts::forUser(settings, locale));
                  });
     registry.add(QStringLiteral("FormKit.FormDef"), [] { return std::make_shared<FormDef>(); });
     if (environment.prompts) {
-        registry.add(QStringLiteral("SuiteHelper.Common"),
-                     [settings = environment.settings, locale = environment.localeName, prompts = environment.prompts] {
-                         return std::make_shared<SuiteHelper>(*prompts, SuiteTexts::forUser(settings, locale));
-                     });
+        registry.add(QStringLiteral("SuiteHelper.Common"), [settings = environment.settings,
+                                                            locale = environment.localeName,
+                                                            prompts = environment.prompts] {
+            return std::make_shared<SuiteHelper>(*prompts, SuiteTexts::forUser(settings, locale));
+        });
         registry.add(QStringLiteral("OwnerLogin.LoginDialog"),
-                     [settings = environment.settings, locale = environment.localeName, prompts = environment.prompts,
-                      loginState, work = environment.passwordIterations] {
-                         return std::make_shared<OwnerLoginDialog>(settings, *prompts, loginState,
-                                                                   SuiteTexts::forUser(settings, locale), work);
+                     [settings = environment.settings, locale = environment.localeName,
+                      prompts = environment.prompts, loginState, work = environment.passwordIterations] {
+                         return std::make_shared<OwnerLoginDialog>(
+                             settings, *prompts, loginState, SuiteTexts::forUser(settings, locale), work);
                      });
     }
     registry.add(QStringLiteral("LedgerView.GLData"), [&registry] {
