@@ -123,7 +123,7 @@ const char* const kDocuments[] = {
 
 } // namespace
 
-ReportFixture::ReportFixture() {
+ReportFixture::ReportFixture() : file_(dir_.filePath(QStringLiteral("fixture.zrkdb"))) {
     sqlite3* db = nullptr;
     if (sqlite3_open(file().toUtf8().constData(), &db) != SQLITE_OK)
         throw std::runtime_error("cannot create the fixture");
@@ -136,6 +136,14 @@ ReportFixture::ReportFixture() {
         throw;
     }
     sqlite3_close(db);
+    connect();
+}
+
+ReportFixture::ReportFixture(const QString& accountSetFile) : file_(accountSetFile) {
+    connect();
+}
+
+void ReportFixture::connect() {
     console.ctx.texts().languageCode = 1;
     auto connection = std::make_shared<db::Connection>();
     connection->open(QStringLiteral("Provider=SQLite;Data Source=") + file());

@@ -16,10 +16,12 @@ namespace zrk::test {
 class ReportFixture {
 public:
     ReportFixture();
+    // The reports on an account set that exists already (the demo's).
+    explicit ReportFixture(const QString& accountSetFile);
 
     // Runs one statement on the account set (to take a table away, say).
     void exec(const QString& sql);
-    QString file() const { return dir_.filePath(QStringLiteral("fixture.zrkdb")); }
+    QString file() const { return file_; }
     // The property string naming the account set.
     QString propsString() const;
 
@@ -31,7 +33,10 @@ public:
     db::RecordsetPtr payables(const DictionaryPtr& params);
 
 private:
+    void connect();
+
     QTemporaryDir dir_;
+    QString file_;
 };
 
 // The rows of a recordset's view, each field as text: numbers with two decimals.
