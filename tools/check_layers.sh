@@ -19,7 +19,8 @@ declare -A may=(
   [shell]="launch db session desktop core platform platform/db"
   [startup]="shell settings board analysis launch db session desktop core platform platform/db"
   [suite]="session desktop core platform platform/db"
-  [app]="startup suite shell settings board analysis launch db session desktop core platform platform/db"
+  [reports]="session core platform platform/db"
+  [app]="startup suite reports shell settings board analysis launch db session desktop core platform platform/db"
 )
 
 # One line "file<TAB>line<TAB>header" for every quoted include below the source folder.
