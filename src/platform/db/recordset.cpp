@@ -75,6 +75,10 @@ FieldKind Recordset::fieldKind(int index) const {
 
 int Recordset::fieldIndex(const QString& name) const {
     requireOpen();
+    // Names are mostly written as the result spells them: those cost no case folding.
+    for (int i = 0; i < rows_.columnCount(); ++i)
+        if (rows_.columns[i].name == name)
+            return i;
     for (int i = 0; i < rows_.columnCount(); ++i)
         if (rows_.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;

@@ -83,7 +83,7 @@ Variant RowStore::value(int row, int column) const {
         return Variant(c.d);
     case Cell::Tag::Text: {
         if (kind == FieldKind::Date) {
-            const QDateTime date = parseStoredDateUtf8(bytes(c), c.length);
+            const QDateTime date = storedDate(c);
             if (date.isValid())
                 return Variant(date);
         }
@@ -127,8 +127,26 @@ FieldKind kindFromDeclaredType(const QString& declared) {
 
 namespace {
 
-// yyyy-MM-dd[( |T)HH:mm[:ss[.fff]]], the form the embedded engine keeps; none for anything else.
-template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
+// The parts of a date in the form the embedded engine keeps, read without the toolkit.
+struct DateParts {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
+    bool ok = false;
+    // One number per moment, to look a date up by.
+    std::int64_t key() const {
+        return ((((((std::int64_t(y) * 13 + mo) * 32 + d) * 24 + h) * 60 + mi) * 60 + sec) * 1000) + ms;
+    }
+    QDateTime toDateTime() const {
+        const QDate date(y, mo, d);
+        const QTime time(h, mi, sec, ms);
+        if (!date.isValid() || !time.isValid())
+            return QDateTime();
+        return QDateTime(date, time);
+    }
+};
+
+// yyyy-MM-dd[( |T)HH:mm[:ss[.fff]]]; not ok for anything else.
+template <class Ch> DateParts parseIsoParts(const Ch* p, qsizetype n) {
+    DateParts r;
     auto digits = [&](qsizetype at, int count, int& out) {
         if (at + count > n)
             return false;
@@ -141,41 +159,55 @@ template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
         }
         return true;
     };
-    int y, mo, d, h = 0, mi = 0, sec = 0, ms = 0;
-    if (n < 10 || !digits(0, 4, y) || p[4] != '-' || !digits(5, 2, mo) || p[7] != '-' || !digits(8, 2, d))
-        return QDateTime();
+    if (n < 10 || !digits(0, 4, r.y) || p[4] != '-' || !digits(5, 2, r.mo) || p[7] != '-' ||
+        !digits(8, 2, r.d))
+        return r;
     qsizetype at = 10;
     if (n > at) {
-        if ((p[at] != ' ' && p[at] != 'T') || !digits(at + 1, 2, h) || at + 3 >= n || p[at + 3] != ':' ||
-            !digits(at + 4, 2, mi))
-            return QDateTime();
+        if ((p[at] != ' ' && p[at] != 'T') || !digits(at + 1, 2, r.h) || at + 3 >= n || p[at + 3] != ':' ||
+            !digits(at + 4, 2, r.mi))
+            return r;
         at += 6;
         if (n > at) {
-            if (p[at] != ':' || !digits(at + 1, 2, sec))
-                return QDateTime();
+            if (p[at] != ':' || !digits(at + 1, 2, r.sec))
+                return r;
             at += 3;
             if (n > at) {
                 if (p[at] != '.' || n - at < 2)
-                    return QDateTime();
+                    return r;
                 int scale = 100;
                 for (qsizetype k = at + 1; k < n; ++k) {
                     const auto c = static_cast<unsigned>(p[k]);
                     if (c < '0' || c > '9')
-                        return QDateTime();
-                    ms += int(c - '0') * scale;
+                        return r;
+                    r.ms += int(c - '0') * scale;
                     scale /= 10;
                 }
             }
         }
     }
-    const QDate date(y, mo, d);
-    const QTime time(h, mi, sec, ms);
-    if (!date.isValid() || !time.isValid())
-        return QDateTime();
-    return QDateTime(date, time);
+    r.ok = r.mo >= 1 && r.mo <= 12 && r.d >= 1 && r.d <= 31 && r.h < 24 && r.mi < 60 && r.sec < 60;
+    return r;
+}
+
+template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
+    const DateParts parts = parseIsoParts(p, n);
+    return parts.ok ? parts.toDateTime() : QDateTime();
 }
 
 } // namespace
+
+QDateTime RowStore::storedDate(const Cell& c) const {
+    const DateParts parts = parseIsoParts(bytes(c), c.length);
+    if (!parts.ok)
+        return parseStoredDateUtf8(bytes(c), c.length);
+    // Making a local date-time asks the system for its time zone each time, which costs more
+    // than the rest of a read: the same moment is made once per result.
+    const auto [it, added] = dates_.try_emplace(parts.key());
+    if (added)
+        it->second = parts.toDateTime();
+    return it->second;
+}
 
 QDateTime parseStoredDateUtf8(const char* text, std::size_t length) {
     const QDateTime d = parseIsoDate(text, static_cast<qsizetype>(length));

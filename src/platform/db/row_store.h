@@ -3,9 +3,11 @@
 #include "platform/variant.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zrk::db {
@@ -75,6 +77,7 @@ public:
     const Variant& stored(const Cell& c) const { return values_[c.offset]; }
 
     void clear() {
+        dates_.clear();
         cells_.clear();
         cellCount_ = 0;
         text_.clear();
@@ -101,11 +104,14 @@ private:
         return cells_[i >> kCellChunkBits][i & (kCellChunk - 1)];
     }
     void appendBytes(Cell::Tag tag, const char* data, std::size_t length);
+    // A Date column's text cell as a date-time, made once per moment.
+    QDateTime storedDate(const Cell& c) const;
 
     std::vector<std::vector<Cell>> cells_;
     std::size_t cellCount_ = 0;
     std::vector<std::string> text_;
     std::vector<Variant> values_;
+    mutable std::unordered_map<std::int64_t, QDateTime> dates_;
 };
 
 // The kind of a column from its declared SQL type (SQLite declarations and T-SQL names).
