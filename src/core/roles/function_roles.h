@@ -12,6 +12,7 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 class QWidget;
