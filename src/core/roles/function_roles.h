@@ -135,6 +135,24 @@ public:
     virtual ~IHostEventsShowsForm() = default;
 };
 
+// The frame's status bar as a started function reaches it (StatusBar of the service object):
+// panels numbered from 1 (status text, company, account set, period, user name).
+class IStatusBarControl {
+public:
+    virtual ~IStatusBarControl() = default;
+    virtual QString panelText(int number) = 0;
+    virtual void setPanelText(int number, const QString& text) = 0;
+};
+
+// The frame's command bar as a started function reaches it (ActiveBar of the service object):
+// its key handlers, true when the bar used the key.
+class ICommandBarControl {
+public:
+    virtual ~ICommandBarControl() = default;
+    virtual bool keyDown(int keyCode, int shift) = 0;
+    virtual bool keyUp(int keyCode, int shift) = 0;
+};
+
 // TimerHost.TimerService: a tick every n seconds to what registered with it.
 class ITimerService {
 public:
