@@ -13,7 +13,8 @@ int platformKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 int platformShiftState(Qt::KeyboardModifiers modifiers) {
-    return ((modifiers & Qt::ShiftModifier) ? kShiftMask : 0) | ((modifiers & Qt::ControlModifier) ? kCtrlMask : 0) |
+    return ((modifiers & Qt::ShiftModifier) ? kShiftMask : 0) |
+           ((modifiers & Qt::ControlModifier) ? kCtrlMask : 0) |
            ((modifiers & Qt::AltModifier) ? kAltMask : 0);
 }
 

@@ -14,7 +14,8 @@ namespace zrk {
 IFrameServices& QVMainService::frame() {
     IFrameServices* frame = roles_.frames.frameServices(true);
     if (!frame)
-        throw Error(errnum::ObjectVariableNotSet, kMainServiceSource, QStringLiteral("The main window is gone"));
+        throw Error(errnum::ObjectVariableNotSet, kMainServiceSource,
+                    QStringLiteral("The main window is gone"));
     return *frame;
 }
 

@@ -28,12 +28,15 @@ struct ServiceRoles {
 // QVMainService: the one object through which started functions talk back to the console. It
 // keeps nothing of its own; what it serves lives in the context's launch() part and in the
 // frame.
-class QVMainService : public Object, public IQVMainService, public std::enable_shared_from_this<QVMainService> {
+class QVMainService : public Object,
+                      public IQVMainService,
+                      public std::enable_shared_from_this<QVMainService> {
 public:
     QVMainService(ConsoleContext& ctx, ServiceRoles roles) : ctx_(ctx), roles_(roles) {}
 
-    ObjectPtr showForm(const QString& systemName, const QString& ctrlProgId, const QString& formId = QString(),
-                       bool global = false, const QString& title = QString(), bool refresh = false,
+    ObjectPtr showForm(const QString& systemName, const QString& ctrlProgId,
+                       const QString& formId = QString(), bool global = false,
+                       const QString& title = QString(), bool refresh = false,
                        const ObjectPtr& evnt = ObjectPtr()) override;
     void doCallFunc(const QString& progId, const DictionaryPtr& dct) override;
     ObjectPtr existsSubControl(const QString& formName, bool activateForm = false) override;

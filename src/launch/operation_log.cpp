@@ -32,8 +32,8 @@ void writeOperationLog(ConsoleContext& ctx, const QString& functionCode, std::in
                        const QString& translatedTitle) {
     try {
         const auto log = queryInterface<ILogServer>(ctx.objectFactory().create(kLogServerProgId));
-        log->writeLog(getSessionPropsString(ctx), functionCode, number, translatedTitle, getLocalMachineName(),
-                      getLocalIPAddress());
+        log->writeLog(getSessionPropsString(ctx), functionCode, number, translatedTitle,
+                      getLocalMachineName(), getLocalIPAddress());
     } catch (const Error& e) {
         logCaughtError(lcLaunch(), "writeOperationLog: the operation log was not written", e);
     }

@@ -26,8 +26,8 @@ bool isSuperFunction(const Variant& funcId) {
     return funcId.toDouble() == kSuperFunctionId;
 }
 
-void startComponent(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service, IFrameServices* frame,
-                    const QString& progId, DictionaryPtr dct) {
+void startComponent(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service,
+                    IFrameServices* frame, const QString& progId, DictionaryPtr dct) {
     const ObjectPtr object = createComponent(ctx.components(), progId, true);
     auto function = tryInterface<IBizConsole>(object);
     if (!function)

@@ -47,7 +47,8 @@ void SubAppHost::forget() {
     hosts.erase(std::remove(hosts.begin(), hosts.end(), this), hosts.end());
 }
 
-bool SubAppHost::loadSubApp(const QString& ctrlProgId, const QString& title, bool refresh, const ObjectPtr& evnt) {
+bool SubAppHost::loadSubApp(const QString& ctrlProgId, const QString& title, bool refresh,
+                            const ObjectPtr& evnt) {
     const std::int32_t log = logStart(ctx_, QStringLiteral("QvMainNew.frmSub.LoadSubApp"));
     bool loaded = false;
     try {
@@ -57,7 +58,8 @@ bool SubAppHost::loadSubApp(const QString& ctrlProgId, const QString& title, boo
         ctrlProgId_ = ctrlProgId;
         const QString caption = title.isEmpty() ? ctrlProgId : title;
         view_.showCaption(caption);
-        frame_.setStatusString(translate(ctx_, QStringLiteral("正在装载 ")) + caption + QStringLiteral("..."));
+        frame_.setStatusString(translate(ctx_, QStringLiteral("正在装载 ")) + caption +
+                               QStringLiteral("..."));
         control_ = createComponent(ctx_.components(), ctrlProgId, true);
         hosted_ = queryInterface<IHostedControl>(control_);
         view_.placeControl(hosted_->widget());

@@ -57,7 +57,8 @@ public:
     QString formKey() const override { return formKey_; }
     void setFormKey(const QString& key) override { formKey_ = key; }
     void setSystemName(const QString& name) override { systemName_ = name; }
-    bool loadSubApp(const QString& ctrlProgId, const QString& title, bool refresh, const ObjectPtr& evnt) override;
+    bool loadSubApp(const QString& ctrlProgId, const QString& title, bool refresh,
+                    const ObjectPtr& evnt) override;
     ObjectPtr control() const override { return control_; }
     void activate() override;
 

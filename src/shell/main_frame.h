@@ -42,7 +42,9 @@ public:
     StatusPanels& panels() const { return *panels_; }
 
     // A host window became active (its hosted form), or a child closed or deactivated (nullptr).
-    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form) override { presenter_.notifyActiveForm(form); }
+    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form) override {
+        presenter_.notifyActiveForm(form);
+    }
     void setToolBar(const ToolBarLayout* layout) override { presenter_.setToolBar(layout); }
     const std::optional<ToolBarLayout>& mergedToolBar() const { return presenter_.mergedToolBar(); }
     void refreshEnvironment() { presenter_.refreshEnvironment(); }
