@@ -77,13 +77,24 @@ void SubAppWindow::dispose() {
     deleteLater();
 }
 
+void SubAppWindow::setInactive() {
+    if (!active_)
+        return;
+    active_ = false;
+    host_.deactivated();
+}
+
 void SubAppWindow::onAreaActivated(QMdiSubWindow* window) {
     if (window == this && !active_) {
+        // The window that lost the activation hears it first, whatever the order of the
+        // area's listeners.
+        for (QMdiSubWindow* sub : area_.subWindowList())
+            if (auto* other = qobject_cast<SubAppWindow*>(sub); other && other != this)
+                other->setInactive();
         active_ = true;
         host_.activated();
-    } else if (window != this && active_) {
-        active_ = false;
-        host_.deactivated();
+    } else if (window != this) {
+        setInactive();
     }
 }
 
@@ -96,9 +107,15 @@ bool SubAppWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || (widget != this && !isAncestorOf(widget)) || host_.unloaded())
+    if (sendingTurnedKey_ || !widget || (widget != this && !isAncestorOf(widget)) || host_.unloaded())
         return false;
-    return routeKey(watched, static_cast<QKeyEvent&>(*event));
+    auto& key = static_cast<QKeyEvent&>(*event);
+    // A key the control ignored travels up to its parents: it was routed once already.
+    if (routed_.event == event && routed_.timestamp == key.timestamp() && routed_.key == key.key() &&
+        routed_.receiver && widget->isAncestorOf(routed_.receiver))
+        return false;
+    routed_ = {event, key.timestamp(), key.key(), widget};
+    return routeKey(watched, key);
 }
 
 bool SubAppWindow::routeKey(QObject* watched, QKeyEvent& key) {
@@ -115,7 +132,9 @@ bool SubAppWindow::routeKey(QObject* watched, QKeyEvent& key) {
         return false;
     // The control sees the key it was turned into.
     QKeyEvent turned(QEvent::KeyPress, qtKeyOfFunctionKey(route.keyCode), Qt::NoModifier);
+    sendingTurnedKey_ = true;
     QCoreApplication::sendEvent(watched, &turned);
+    sendingTurnedKey_ = false;
     return true;
 }
 

@@ -41,12 +41,21 @@ private:
     void dispose() override;
 
     void onAreaActivated(QMdiSubWindow* window);
+    void setInactive();
     // True when the key was used here and the control is not to see it.
     bool routeKey(QObject* watched, QKeyEvent& key);
 
     QMdiArea& area_;
     QPointer<QWidget> control_;
     bool active_ = false;
+    bool sendingTurnedKey_ = false;
+    // The key event routed last, to know it again when it travels up to the parents.
+    struct RoutedKey {
+        const QEvent* event = nullptr;
+        quint64 timestamp = 0;
+        int key = 0;
+        QPointer<QWidget> receiver;
+    } routed_;
     SubAppHost host_;
 };
 
