@@ -4,12 +4,12 @@
 #include "core/roles/component_roles.h"
 #include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
+#include "launch/error_report.h"
 #include "platform/caught_error.h"
 #include "platform/component_registry.h"
 #include "platform/error.h"
 #include "platform/twips.h"
 #include "session/installation.h"
-#include "session/message_boxes.h"
 #include "session/session_properties.h"
 #include "session/texts.h"
 #include "shell/log_category.h"
@@ -168,6 +168,25 @@ void FramePresenter::notifyActiveForm(const std::optional<QString>& statusText) 
     view_.showCaption(productCaption());
 }
 
+void FramePresenter::notifyActiveForm(const std::shared_ptr<IHostedForm>& form) {
+    if (!form) {
+        setToolBar(nullptr);
+        notifyActiveForm(std::optional<QString>());
+        return;
+    }
+    setStatusString(form->statusString());
+    const ToolBarLayout layout = form->toolBar();
+    setToolBar(&layout);
+    view_.showCaption(productCaption());
+}
+
+void FramePresenter::setToolBar(const ToolBarLayout* layout) {
+    if (layout)
+        mergedToolBar_ = *layout;
+    else
+        mergedToolBar_.reset();
+}
+
 void FramePresenter::updateCaption() {
     view_.showCaption(frameCaption(productCaption(), view_.maximisedChildTitle()));
 }
@@ -202,12 +221,7 @@ void FramePresenter::userPanelClicked() {
 }
 
 void FramePresenter::reportError(const Error& error) {
-    try {
-        suiteHelper(ctx_)->reportError(error);
-    } catch (const Error& e) {
-        logCaughtError(lcShell(), "reportError: no suite helper, the error is shown as a message", e);
-        showMessage(ctx_, error.description(), false);
-    }
+    reportSuiteError(ctx_, error);
 }
 
 bool FramePresenter::queryUnload() {

@@ -8,12 +8,14 @@
 #include "suite/launch_params.h"
 #include "suite/ledger_data.h"
 #include "suite/local_cache.h"
+#include "suite/log_server.h"
 #include "suite/login_components.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
 #include "suite/server_cache.h"
 #include "suite/suite_helper.h"
+#include "suite/timer_service.h"
 #include "suite/user_profile.h"
 
 #include <unistd.h>
@@ -77,6 +79,8 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);
                  });
+    registry.add(kTimerServiceProgId, [] { return std::make_shared<TimerService>(); });
+    registry.add(kLogServerProgId, [] { return std::make_shared<LogServer>(); });
     registerDataComponents(registry);
 }
 
