@@ -1,6 +1,5 @@
 #include "reports/order_execution_report.h"
 
-#include "platform/db/sql_literal.h"
 #include "reports/report_database.h"
 #include "reports/report_table.h"
 #include "session/texts.h"
@@ -19,7 +18,7 @@ struct OrderQuery {
     QString statusWhere;
     QString closedWhere;
     bool typeKept = true;
-    QString firstItem, lastItem;
+    QString itemWhere;
 };
 
 QString auditWhere(std::int32_t checkState) {
@@ -49,10 +48,7 @@ QString orderSql(const OrderQuery& q) {
             .arg(dayLiteral(q.range.begin), dayLiteral(q.range.end.addDays(1)), q.statusWhere, q.closedWhere);
     if (!q.typeKept)
         where += QStringLiteral(" AND 1 = 0");
-    if (!q.firstItem.isEmpty())
-        where += QStringLiteral(" AND i.FNumber >= ") + db::sqlNText(q.firstItem);
-    if (!q.lastItem.isEmpty())
-        where += QStringLiteral(" AND i.FNumber <= ") + db::sqlNText(q.lastItem);
+    where += q.itemWhere;
     return QStringLiteral("SELECT i.FItemID, i.FNumber, i.FName, i.FModel, g.FNumber AS FClassNumber, "
                           "g.FName AS FClassName, SUM(%1) AS FOrderQty, SUM(%2) AS FCommitQty "
                           "FROM %3 o JOIN %3Entry e ON e.FInterID = o.FInterID "
@@ -74,8 +70,7 @@ OrderQuery readQuery(const ReportParams& params, bool purchase) {
                              : closedWhere(false, params.choice(QStringLiteral("CloseState"), {0, 1, 2}, 0));
     const std::int32_t type = params.integer(QStringLiteral("OrderType"), kAnyOrderType);
     q.typeKept = type == kAnyOrderType || type == kOrdinaryOrderType;
-    q.firstItem = params.text(QStringLiteral("BItemNumber"));
-    q.lastItem = params.text(QStringLiteral("EItemNumber"));
+    q.itemWhere = params.itemNumberWhere(QStringLiteral("i.FNumber"));
     params.requireEmpty(purchase
                             ? QStringList{"BEmp", "EEmp", "BBillNo", "EBillNo", "BDept", "EDept",
                                           "BSupplyNumber", "ESupplyNumber", "BBranchNumber", "EBranchNumber",

@@ -1,5 +1,6 @@
 #include "reports/report_params.h"
 
+#include "platform/db/sql_literal.h"
 #include "platform/error.h"
 #include "session/texts.h"
 
@@ -101,6 +102,17 @@ QString ReportParams::text(const QString& key, const QString& defaultValue) cons
     if (value.type() != Variant::Type::String)
         raise(QStringLiteral("报表参数%1不是文本"), {key});
     return value.toString();
+}
+
+QString ReportParams::itemNumberWhere(const QString& column) const {
+    QString where;
+    const QString first = text(QStringLiteral("BItemNumber"));
+    const QString last = text(QStringLiteral("EItemNumber"));
+    if (!first.isEmpty())
+        where += QStringLiteral(" AND %1 >= ").arg(column) + db::sqlNText(first);
+    if (!last.isEmpty())
+        where += QStringLiteral(" AND %1 <= ").arg(column) + db::sqlNText(last);
+    return where;
 }
 
 void ReportParams::requireEmpty(const QStringList& keys) const {

@@ -41,6 +41,9 @@ public:
     std::int32_t integerOrDigits(const QString& key) const;
     // A text, or the default when the key is missing.
     QString text(const QString& key, const QString& defaultValue = QString()) const;
+    // The item-number range "BItemNumber".."EItemNumber" as conditions on the column, each
+    // beginning with " AND "; empty when neither bound is given.
+    QString itemNumberWhere(const QString& column) const;
     // Filters the report does not apply may only be empty texts (or missing).
     void requireEmpty(const QStringList& keys) const;
     // A sort order "Field [ASC|DESC]" on one of the fields; none for a missing or blank text.

@@ -1,6 +1,5 @@
 #include "reports/stock_deviation_report.h"
 
-#include "platform/db/sql_literal.h"
 #include "reports/report_table.h"
 #include "session/texts.h"
 
@@ -27,12 +26,7 @@ QString readWhere(const ReportParams& params) {
     QString where;
     if (params.choice(QStringLiteral("ShowDisableItem"), {0, 1}, 0) == 0)
         where += QStringLiteral(" AND i.FDeleted = 0");
-    const QString first = params.text(QStringLiteral("BItemNumber"));
-    const QString last = params.text(QStringLiteral("EItemNumber"));
-    if (!first.isEmpty())
-        where += QStringLiteral(" AND i.FNumber >= ") + db::sqlNText(first);
-    if (!last.isEmpty())
-        where += QStringLiteral(" AND i.FNumber <= ") + db::sqlNText(last);
+    where += params.itemNumberWhere(QStringLiteral("i.FNumber"));
     params.choice(QStringLiteral("ShowVirtual"), {0, 1}, 1);
     params.requireEmpty({QStringLiteral("BStockNumber"), QStringLiteral("EStockNumber"),
                          QStringLiteral("DataRightFrom"), QStringLiteral("DataRightWhere"),

@@ -1,6 +1,5 @@
 #include "reports/stock_movement_report.h"
 
-#include "platform/db/sql_literal.h"
 #include "reports/report_database.h"
 #include "reports/report_table.h"
 #include "session/texts.h"
@@ -48,12 +47,7 @@ QString readWhere(const ReportParams& params) {
     const std::int32_t check = params.choice(QStringLiteral("CheckState"), {0, 1, 2}, 2);
     if (check != 2)
         where += QStringLiteral(" AND b.FStatus = %1").arg(check);
-    const QString first = params.text(QStringLiteral("BItemNumber"));
-    const QString last = params.text(QStringLiteral("EItemNumber"));
-    if (!first.isEmpty())
-        where += QStringLiteral(" AND i.FNumber >= ") + db::sqlNText(first);
-    if (!last.isEmpty())
-        where += QStringLiteral(" AND i.FNumber <= ") + db::sqlNText(last);
+    where += params.itemNumberWhere(QStringLiteral("i.FNumber"));
     params.requireEmpty({QStringLiteral("BBatchNo"), QStringLiteral("EBatchNo"),
                          QStringLiteral("BStockNumber"), QStringLiteral("EStockNumber"),
                          QStringLiteral("BSPNumber"), QStringLiteral("ESPNumber")});

@@ -188,6 +188,14 @@ TEST_F(ReportFigures, OverstockAndShortage) {
         const auto rs = fixture.numbered(kStockReportsRpt112ProgId, 112, params);
         EXPECT_EQ(rowsOf(*rs, fields), c.rows) << c.name;
     }
+    // An item-number range keeps 01.003 to 01.005; a quote in a bound is only a character of it.
+    auto params = stockDeviationParams(2);
+    params->set(QStringLiteral("ShowDisableItem"), std::int16_t(1));
+    params->set(QStringLiteral("BItemNumber"), QStringLiteral("01.003"));
+    params->set(QStringLiteral("EItemNumber"), QStringLiteral("01.005'"));
+    const auto rs = fixture.numbered(kStockReportsRpt112ProgId, 112, params);
+    EXPECT_EQ(rowsOf(*rs, fields),
+              (Rows{{"茶", "", "-5.00", "0"}, {"咖啡", "", "-3.00", "0"}, {"合计", "", "-8.00", "101"}}));
 }
 
 // Deliveries (income / cost): D11 176.99/61.00, D12 100.10/30.00 (可乐, 甲商店); D13 200.00/100.01
