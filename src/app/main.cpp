@@ -1,5 +1,6 @@
 #include "app/process_setup.h"
 #include "core/console_context.h"
+#include "desktop/product_icon.h"
 #include "desktop/qt_prompt_service.h"
 #include "desktop/x11_window_finder.h"
 #include "reports/report_components.h"
@@ -69,6 +70,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.problem.isEmpty())
         qputenv("XDG_RUNTIME_DIR", runtime.path.toLocal8Bit());
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(zrk::productIcon());
     zrk::TerminationSignals termination;
     // A signal that came while the start ran (its loops may have seen it) ends the process here.
     auto runEventLoop = [&app, &termination] {
