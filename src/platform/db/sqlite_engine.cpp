@@ -202,7 +202,8 @@ QString quoted(const QString& name) {
 class SqliteEngine : public Engine {
 public:
     explicit SqliteEngine(const ConnectionTarget& target)
-        : name_(QStringLiteral("zrk.db.") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        : name_(QStringLiteral("zrk.db.") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+          readOnly_(target.readOnly) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
         QString file = target.file;
@@ -271,7 +272,10 @@ public:
         return result;
     }
 
-    void begin() override { exec(QStringLiteral("BEGIN")); }
+    // A transaction takes the write lock at its start, so that a second writer waits for the
+    // first (up to the busy timeout) instead of failing at once: two transactions that had both
+    // read before writing would otherwise deadlock, and the engine refuses one of them on the spot.
+    void begin() override { exec(readOnly_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")); }
     void commit() override { exec(QStringLiteral("COMMIT")); }
     void rollback() override { exec(QStringLiteral("ROLLBACK")); }
     bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
@@ -540,6 +544,7 @@ private:
     }
 
     QString name_;
+    bool readOnly_ = false;
     sqlite3* db_ = nullptr;
     QHash<QString, std::shared_ptr<const tsql::Program>> cache_;
     bool extendedPropertiesReady_ = false;

@@ -5,7 +5,9 @@
 #include "qt_printers.h"
 
 #include <QFile>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace zrk;
@@ -215,6 +217,46 @@ TEST(ConnectionOpen, ACreateItemInTheStringMakesNoNewDatabase) {
     EXPECT_FALSE(QFile::exists(file));
     conn.open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(file), MissingDatabase::Create);
     EXPECT_TRUE(QFile::exists(file));
+}
+
+// Two writers that both read before they write: the later one waits for the earlier one's
+// commit and both land, where the engine used to refuse one of them at once ("database is locked").
+TEST(ConnectionTransactions, TwoWritersThatReadFirstBothLand) {
+    QTemporaryDir dir;
+    const QString cs =
+        QStringLiteral("Provider=SQLite;Data Source=%1").arg(dir.filePath(QStringLiteral("w.db")));
+    {
+        Connection setup;
+        setup.open(cs, MissingDatabase::Create);
+        setup.execute(QStringLiteral("CREATE TABLE t (FID int NOT NULL)"));
+    }
+    QSemaphore firstHasRead;
+    QString firstError;
+    std::unique_ptr<QThread> first(QThread::create([&] {
+        try {
+            Connection conn;
+            conn.open(cs);
+            conn.beginTrans();
+            conn.execute(QStringLiteral("SELECT count(*) FROM t"));
+            firstHasRead.release();
+            QThread::msleep(300);
+            conn.execute(QStringLiteral("INSERT INTO t (FID) VALUES (1)"));
+            conn.commitTrans();
+        } catch (const Error& e) {
+            firstError = e.description();
+        }
+    }));
+    first->start();
+    firstHasRead.acquire();
+    Connection second;
+    second.open(cs);
+    second.beginTrans();
+    second.execute(QStringLiteral("SELECT count(*) FROM t"));
+    second.execute(QStringLiteral("INSERT INTO t (FID) VALUES (2)"));
+    second.commitTrans();
+    first->wait();
+    EXPECT_TRUE(firstError.isEmpty()) << firstError.toStdString();
+    EXPECT_EQ(second.execute(QStringLiteral("SELECT count(*) FROM t"))->value(0).toInt32(), 2);
 }
 
 TEST(ConnectionOpen, MissingEmbeddedFileIsAnErrorNotANewDatabase) {
