@@ -1,21 +1,163 @@
 #include "platform/db/row_store.h"
 
+#include <QStringEncoder>
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <limits>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace zrk::db {
 
-void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) {
-    if (text_.empty() || text_.back().size() + length > text_.back().capacity()) {
-        text_.emplace_back();
-        text_.back().reserve(std::max(kTextChunk, length));
+namespace detail {
+
+namespace {
+
+std::size_t alignmentFor(std::size_t bytes) {
+    return bytes >= StoreBlock::kHugeSize ? StoreBlock::kHugeSize : alignof(std::max_align_t);
+}
+
+} // namespace
+
+StoreBlock::StoreBlock(std::size_t bytes) : size_(bytes) {
+    if (bytes >= kHugeSize) {
+        data_ = static_cast<char*>(::operator new(bytes, std::align_val_t(kHugeSize)));
+#ifdef __linux__
+        // Only advice: where the system has no huge pages to give, the block is used as it is.
+        madvise(data_, bytes, MADV_HUGEPAGE);
+#endif
+    } else {
+        data_ = static_cast<char*>(::operator new(bytes));
     }
-    std::string& chunk = text_.back();
+}
+
+StoreBlock& StoreBlock::operator=(StoreBlock&& other) noexcept {
+    if (this != &other) {
+        release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+}
+
+void StoreBlock::release() noexcept {
+    if (!data_)
+        return;
+    if (alignmentFor(size_) == kHugeSize)
+        ::operator delete(data_, std::align_val_t(kHugeSize));
+    else
+        ::operator delete(data_);
+    data_ = nullptr;
+}
+
+} // namespace detail
+
+RowStore::RowStore(const RowStore& other)
+    : columns(other.columns), cellCount_(other.cellCount_), values_(other.values_),
+      dateMemos_(other.dateMemos_) {
+    std::size_t left = other.cellCount_;
+    for (std::size_t b = 0; b < other.cellBlocks_.size(); ++b) {
+        const std::size_t capacity = cellsInBlock(b);
+        cellBlocks_.push_back({detail::StoreBlock(capacity * sizeof(Cell))});
+        const std::size_t used = std::min(left, capacity);
+        if (used > 0)
+            std::memcpy(cellBlocks_.back().block.data(), other.cellBlocks_[b].block.data(),
+                        used * sizeof(Cell));
+        left -= used;
+    }
+    // nextCell_ stays null: the first cell appended finds its place from cellCount_.
+    for (const TextBlock& t : other.textBlocks_) {
+        textBlocks_.push_back({detail::StoreBlock(t.block.size()), t.used});
+        if (t.used > 0)
+            std::memcpy(textBlocks_.back().data(), t.data(), t.used);
+    }
+}
+
+RowStore& RowStore::operator=(const RowStore& other) {
+    if (this != &other) {
+        RowStore copy(other);
+        swap(copy);
+    }
+    return *this;
+}
+
+void RowStore::swap(RowStore& other) noexcept {
+    std::swap(columns, other.columns);
+    std::swap(cellBlocks_, other.cellBlocks_);
+    std::swap(cellCount_, other.cellCount_);
+    std::swap(nextCell_, other.nextCell_);
+    std::swap(endCell_, other.endCell_);
+    std::swap(textBlocks_, other.textBlocks_);
+    std::swap(values_, other.values_);
+    std::swap(dateMemos_, other.dateMemos_);
+}
+
+void RowStore::clear() {
+    cellBlocks_.clear();
+    cellCount_ = 0;
+    nextCell_ = endCell_ = nullptr;
+    textBlocks_.clear();
+    values_.clear();
+    dateMemos_.clear();
+}
+
+void RowStore::nextCellBlock() {
+    const Slot s = locate(cellCount_);
+    if (s.block >= cellBlocks_.size())
+        cellBlocks_.push_back({detail::StoreBlock(cellsInBlock(s.block) * sizeof(Cell))});
+    nextCell_ = cellBlocks_[s.block].cells() + s.offset;
+    endCell_ = cellBlocks_[s.block].cells() + cellsInBlock(s.block);
+}
+
+void RowStore::removeLastRow() {
+    const std::size_t n = columns.size();
+    if (n == 0 || cellCount_ < n)
+        return;
+    cellCount_ -= n;
+    // The next cell goes where the row began; blocks past it stay for the rows to come.
+    nextCellBlock();
+}
+
+char* RowStore::textRoom(std::size_t length) {
+    if (textBlocks_.empty() || textBlocks_.back().used + length > textBlocks_.back().block.size()) {
+        std::size_t size = textBlocks_.empty()
+                               ? kFirstTextBlock
+                               : std::min(textBlocks_.back().block.size() * 2, detail::StoreBlock::kHugeSize);
+        size = std::max(size, length);
+        textBlocks_.push_back({detail::StoreBlock(size), 0});
+    }
+    TextBlock& t = textBlocks_.back();
+    return t.data() + t.used;
+}
+
+void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) {
+    char* to = textRoom(length);
+    TextBlock& t = textBlocks_.back();
     Cell& c = newCell();
     c.tag = tag;
-    c.offset = (static_cast<std::uint64_t>(text_.size() - 1) << 32) | chunk.size();
+    c.offset = (static_cast<std::uint64_t>(textBlocks_.size() - 1) << 32) | t.used;
     c.length = static_cast<std::uint32_t>(length);
-    chunk.append(data, length);
+    if (length > 0)
+        std::memcpy(to, data, length);
+    t.used += length;
+}
+
+void RowStore::appendText(QStringView text) {
+    // At most three bytes of UTF-8 for each UTF-16 unit.
+    const std::size_t room = static_cast<std::size_t>(text.size()) * 3;
+    char* to = textRoom(room);
+    TextBlock& t = textBlocks_.back();
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const char* end = utf8.appendToBuffer(to, text);
+    const auto length = static_cast<std::size_t>(end - to);
+    Cell& c = newCell();
+    c.tag = Cell::Tag::Text;
+    c.offset = (static_cast<std::uint64_t>(textBlocks_.size() - 1) << 32) | t.used;
+    c.length = static_cast<std::uint32_t>(length);
+    t.used += length;
 }
 
 void RowStore::appendValue(const Variant& v) {
@@ -39,6 +181,22 @@ void RowStore::setValue(int row, int column, const Variant& v) {
     c.tag = Cell::Tag::Value;
     c.offset = values_.size();
     values_.push_back(v);
+}
+
+QDateTime RowStore::storedDate(int column, const Cell& c) const {
+    // Bounded, for a column of many different moments.
+    constexpr qsizetype kMemoLimit = 4096;
+    if (dateMemos_.size() < columns.size())
+        dateMemos_.resize(columns.size());
+    DateMemo& memo = dateMemos_[static_cast<std::size_t>(column)];
+    const char* text = bytes(c);
+    const auto it = memo.byText.constFind(QByteArray::fromRawData(text, static_cast<qsizetype>(c.length)));
+    if (it != memo.byText.cend())
+        return it.value();
+    const QDateTime date = parseStoredDateUtf8(text, c.length);
+    if (memo.byText.size() < kMemoLimit)
+        memo.byText.insert(QByteArray(text, static_cast<qsizetype>(c.length)), date);
+    return date;
 }
 
 namespace {
@@ -83,7 +241,7 @@ Variant RowStore::value(int row, int column) const {
         return Variant(c.d);
     case Cell::Tag::Text: {
         if (kind == FieldKind::Date) {
-            const QDateTime date = parseStoredDateUtf8(bytes(c), c.length);
+            const QDateTime date = storedDate(column, c);
             if (date.isValid())
                 return Variant(date);
         }
