@@ -146,6 +146,12 @@ void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) 
 }
 
 void RowStore::appendText(QStringView text) {
+    // Surrogates are left to the toolkit's own conversion, which writes a lone one as '?'.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
+        const QByteArray utf8 = text.toUtf8();
+        appendBytes(Cell::Tag::Text, utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        return;
+    }
     // At most three bytes of UTF-8 for each UTF-16 unit.
     const std::size_t room = static_cast<std::size_t>(text.size()) * 3;
     char* to = textRoom(room);
