@@ -439,8 +439,8 @@ bool evaluate(const Node& n, const RowStore& rows, int row) {
         (n.literal == Node::Literal::Date || (n.literal == Node::Literal::Text && n.date.isValid()))) {
         // A date column's text is worked out once for all the rows that share it.
         const QDateTime d = v.kind == Comparable::Kind::Date ? v.date
-                            : v.bytes ? rows.storedDate(n.column, rows.cell(row, n.column))
-                                      : parseStoredDate(v.asText());
+                            : v.bytes                        ? rows.storedDate(rows.cell(row, n.column))
+                                                             : parseStoredDate(v.asText());
         if (d.isValid())
             return applies(n.op, d < n.date ? -1 : (d > n.date ? 1 : 0));
     }

@@ -137,7 +137,8 @@ int Recordset::currentRow() const {
 }
 
 Variant Recordset::value(const QString& name) const {
-    return value(requiredIndex(name));
+    const int index = requiredIndex(name); // a missing field is the error, before a missing record
+    return rows_.value(currentRow(), index);
 }
 
 Variant Recordset::value(int index) const {

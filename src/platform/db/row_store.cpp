@@ -56,8 +56,7 @@ void StoreBlock::release() noexcept {
 } // namespace detail
 
 RowStore::RowStore(const RowStore& other)
-    : columns(other.columns), cellCount_(other.cellCount_), values_(other.values_),
-      dateMemos_(other.dateMemos_) {
+    : columns(other.columns), cellCount_(other.cellCount_), values_(other.values_), dates_(other.dates_) {
     std::size_t left = other.cellCount_;
     for (std::size_t b = 0; b < other.cellBlocks_.size(); ++b) {
         const std::size_t capacity = cellsInBlock(b);
@@ -92,7 +91,7 @@ void RowStore::swap(RowStore& other) noexcept {
     std::swap(endCell_, other.endCell_);
     std::swap(textBlocks_, other.textBlocks_);
     std::swap(values_, other.values_);
-    std::swap(dateMemos_, other.dateMemos_);
+    std::swap(dates_, other.dates_);
 }
 
 void RowStore::clear() {
@@ -101,7 +100,7 @@ void RowStore::clear() {
     nextCell_ = endCell_ = nullptr;
     textBlocks_.clear();
     values_.clear();
-    dateMemos_.clear();
+    dates_.reset();
 }
 
 void RowStore::nextCellBlock() {
@@ -189,20 +188,26 @@ void RowStore::setValue(int row, int column, const Variant& v) {
     values_.push_back(v);
 }
 
-QDateTime RowStore::storedDate(int column, const Cell& c) const {
-    // Bounded, for a column of many different moments.
-    constexpr qsizetype kMemoLimit = 4096;
-    if (dateMemos_.size() < columns.size())
-        dateMemos_.resize(columns.size());
-    DateMemo& memo = dateMemos_[static_cast<std::size_t>(column)];
-    const char* text = bytes(c);
-    const auto it = memo.byText.constFind(QByteArray::fromRawData(text, static_cast<qsizetype>(c.length)));
-    if (it != memo.byText.cend())
-        return it.value();
-    const QDateTime date = parseStoredDateUtf8(text, c.length);
-    if (memo.byText.size() < kMemoLimit)
-        memo.byText.insert(QByteArray(text, static_cast<qsizetype>(c.length)), date);
-    return date;
+QDateTime DateMemo::date(const char* text, std::size_t length) {
+    const auto key = QByteArray::fromRawData(text, static_cast<qsizetype>(length));
+    if (key == lastText_)
+        return lastDate_;
+    auto it = byText_.constFind(key);
+    if (it == byText_.cend()) {
+        if (byText_.size() >= kLimit)
+            byText_.clear();
+        it = byText_.insert(QByteArray(text, static_cast<qsizetype>(length)),
+                            parseStoredDateUtf8(text, length));
+    }
+    lastText_ = it.key();
+    lastDate_ = it.value();
+    return lastDate_;
+}
+
+QDateTime RowStore::storedDate(const Cell& c) const {
+    if (!dates_)
+        dates_ = std::make_shared<DateMemo>();
+    return dates_->date(bytes(c), c.length);
 }
 
 namespace {
@@ -247,7 +252,7 @@ Variant RowStore::value(int row, int column) const {
         return Variant(c.d);
     case Cell::Tag::Text: {
         if (kind == FieldKind::Date) {
-            const QDateTime date = storedDate(column, c);
+            const QDateTime date = storedDate(c);
             if (date.isValid())
                 return Variant(date);
         }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <utility>
 #include <vector>
@@ -51,12 +52,27 @@ private:
 
 } // namespace detail
 
+// The dates worked out from stored texts, by their text, so that a day that many rows share
+// asks the system's time-zone rules once. The results of one connection share one.
+class DateMemo {
+public:
+    // The date a stored text holds; invalid when the text is no date.
+    QDateTime date(const char* text, std::size_t length);
+
+private:
+    // Bounded, for columns of many different moments: a full memo starts again.
+    static constexpr qsizetype kLimit = 4096;
+    QHash<QByteArray, QDateTime> byText_;
+    QByteArray lastText_;
+    QDateTime lastDate_;
+};
+
 // The rows of a result as the engine gave them: a fixed-size cell per value and blocks of text,
 // so that fetching many rows costs few allocations and no conversion. Cells become Variants
 // only when read. Blocks grow from 4 KiB to 2 MiB, so a small result stays small.
 //
 // One reader at a time, like the recordset that owns it: reading a date keeps the dates it has
-// read, so that a day that many rows share is worked out once.
+// read (see DateMemo).
 class RowStore {
 public:
     struct Cell {
@@ -129,7 +145,9 @@ public:
     // The Variant stored by setValue / appendValue.
     const Variant& stored(const Cell& c) const { return values_[c.offset]; }
     // The date that a Text cell of a date column holds; invalid when the text is no date.
-    QDateTime storedDate(int column, const Cell& c) const;
+    QDateTime storedDate(const Cell& c) const;
+    // Dates are worked out with this memo, shared with other results, from now on.
+    void shareDates(std::shared_ptr<DateMemo> memo) { dates_ = std::move(memo); }
 
     void clear();
 
@@ -182,10 +200,6 @@ private:
         std::size_t used = 0;
         char* data() const { return block.data(); }
     };
-    // The dates read from one date column, by their text.
-    struct DateMemo {
-        QHash<QByteArray, QDateTime> byText;
-    };
 
     std::vector<CellBlock> cellBlocks_;
     std::size_t cellCount_ = 0;
@@ -193,7 +207,7 @@ private:
     Cell* endCell_ = nullptr;
     std::vector<TextBlock> textBlocks_;
     std::vector<Variant> values_;
-    mutable std::vector<DateMemo> dateMemos_;
+    mutable std::shared_ptr<DateMemo> dates_;
 };
 
 // The kind of a column from its declared SQL type (SQLite declarations and T-SQL names).
