@@ -13,13 +13,15 @@ declare -A may=(
   [session]="core platform platform/db"
   [db]="session core platform platform/db"
   [launch]="db session desktop core platform platform/db"
+  [launch_widgets]="launch db session desktop core platform platform/db"
   [board]="launch db session desktop core platform platform/db"
   [analysis]="launch db session desktop core platform platform/db"
   [settings]="launch db session desktop core platform platform/db"
-  [shell]="launch db session desktop core platform platform/db"
-  [startup]="shell settings board analysis launch db session desktop core platform platform/db"
+  [shell]="launch_widgets launch db session desktop core platform platform/db"
+  [startup]="shell settings board analysis launch_widgets launch db session desktop core platform platform/db"
   [suite]="session desktop core platform platform/db"
-  [app]="startup suite shell settings board analysis launch db session desktop core platform platform/db"
+  [reports]="session core platform platform/db"
+  [app]="startup suite reports shell settings board analysis launch_widgets launch db session desktop core platform platform/db"
 )
 
 # One line "file<TAB>line<TAB>header" for every quoted include below the source folder.

@@ -2,6 +2,7 @@
 #include "core/console_context.h"
 #include "desktop/qt_prompt_service.h"
 #include "desktop/x11_window_finder.h"
+#include "reports/report_components.h"
 #include "session/diagnostic_log.h"
 #include "session/installation.h"
 #include "session/message_boxes.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[]) {
     zrk::ConsoleContext ctx(settings, prompts, *windows);
     ctx.session().commandLine = options.launchText;
     zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(settings, &prompts));
+    zrk::reports::registerReportComponents(ctx);
 
     if (options.action == zrk::ProgramAction::ShowVersion) {
         QTextStream(stdout) << "zrkboss " << QCoreApplication::applicationVersion() << '\n'
@@ -103,7 +105,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<zrk::InstanceChannel> channel;
     if (options.screenshot.isEmpty() || embedding) {
         if (!runtime.problem.isEmpty()) {
-            zrk::showMessage(ctx, runtime.problem, false);
+            zrk::showMessage(ctx, zrk::translatePattern(ctx, runtime.problem, {runtime.path}), false);
             return 1;
         }
         channel = std::make_unique<zrk::InstanceChannel>(zrk::instanceChannelName(), runtime.path);

@@ -48,17 +48,16 @@ QString instanceChannelName() {
 QString runtimeFolderProblem(const QString& folder) {
     const QFileInfo info(folder);
     if (info.isSymLink())
-        return QStringLiteral("运行目录%1是一个符号链接，主控台不能在这里启动。").arg(folder);
+        return QStringLiteral("运行目录%1是一个符号链接，主控台不能在这里启动。");
     if (!info.isDir())
-        return QStringLiteral("运行目录%1不存在，也不能创建。").arg(folder);
+        return QStringLiteral("运行目录%1不存在，也不能创建。");
     if (info.ownerId() != getuid())
-        return QStringLiteral("运行目录%1不属于当前用户，主控台不能在这里启动。").arg(folder);
+        return QStringLiteral("运行目录%1不属于当前用户，主控台不能在这里启动。");
     constexpr QFile::Permissions othersMay = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                              QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     if (info.permissions() & othersMay)
         return QStringLiteral(
-                   "运行目录%1允许其他用户访问，主控台不能在这里启动。请只允许当前用户访问它（权限0700）。")
-            .arg(folder);
+            "运行目录%1允许其他用户访问，主控台不能在这里启动。请只允许当前用户访问它（权限0700）。");
     return {};
 }
 

@@ -20,14 +20,16 @@ QString instanceChannelName();
 
 // The user's runtime folder, where the console keeps its lock and its socket: $XDG_RUNTIME_DIR,
 // else a folder of the user's own below the cache folder, created 0700. problem says, when it is
-// not empty, why the folder cannot be used (the untranslated text); path is then not to be used.
+// not empty, why the folder cannot be used (the untranslated pattern, %1 standing for the path);
+// path is then not to be used.
 struct RuntimeFolder {
     QString path;
     QString problem;
 };
 RuntimeFolder runtimeFolder();
 // Why a runtime folder is not safe to hold the console's socket ("" when it is): it is missing,
-// a symbolic link, not owned by the user, or open to the group or others.
+// a symbolic link, not owned by the user, or open to the group or others. The untranslated
+// pattern, %1 standing for the folder.
 QString runtimeFolderProblem(const QString& folder);
 
 // SIGTERM and SIGINT end the console through its event loop, so that everything it holds (the

@@ -22,6 +22,9 @@ public:
     QWidget* widget() override { return this; }
     void setStartFlag(bool start) override { rebuildOnActivate_ = start; }
     bool rebuildOnActivate() const { return rebuildOnActivate_; }
+    // What the board does with the flag is not settled yet; it is kept.
+    void setLaunchFlag(bool launched) override { launchFlag_ = launched; }
+    bool launchFlag() const { return launchFlag_; }
     void activate(bool maximised) override;
     void deactivate() override;
     void onBuilt(std::function<void()> callback) override;
@@ -39,6 +42,7 @@ private:
 
     ConsoleContext& ctx_;
     bool rebuildOnActivate_ = true;
+    bool launchFlag_ = true;
     QWidget* back_ = nullptr; // the whole board, hidden until built
     QLabel* company_ = nullptr;
     QLabel* accountSet_ = nullptr;

@@ -18,6 +18,7 @@ namespace zrk {
 
 class ITextLoader;
 class IFormTextLoader;
+class IHostWindow;
 
 // What the installation's scheme file says, read once per process.
 struct SchemeState {
@@ -97,6 +98,18 @@ struct DesktopState {
     int waitCursors = 0;
 };
 
+// The function launching: the service object, the timer service started for functions, and the
+// open host windows.
+struct LaunchState {
+    // The console's service object, published as QVMainApp once created.
+    ObjectPtr mainService;
+    // The suite's timer service and the id its start returned; none until a function asks.
+    ObjectPtr timerService;
+    std::int32_t timerId = 0;
+    // The open host windows, in the order they were opened; each removes itself on unload.
+    std::vector<IHostWindow*> hostWindows;
+};
+
 // The process-wide state of one console, in owned parts with names: created in main(), passed
 // by reference everywhere, so that a test builds a fresh one with its own settings folder,
 // prompts and components. The subsystems reach each other through the roles in core/roles,
@@ -121,6 +134,7 @@ public:
     BoardState& board() { return board_; }
     CacheEntries& cache() { return cache_; }
     DesktopState& desktop() { return desktop_; }
+    LaunchState& launch() { return launch_; }
 
 private:
     ComponentRegistry components_;
@@ -136,6 +150,7 @@ private:
     BoardState board_;
     CacheEntries cache_;
     DesktopState desktop_;
+    LaunchState launch_;
 };
 
 } // namespace zrk

@@ -23,10 +23,42 @@ namespace {
 constexpr int kUnrecognisedSeedFile = 3343;
 const QString kSource = QStringLiteral("OpenLocalConnection");
 
-[[noreturn]] void raiseBadSeedFile(const QString& file, const QString& detail) {
-    throw Error(kUnrecognisedSeedFile, kSource,
-                QStringLiteral("老板报表种子文件无法识别：") + file + QStringLiteral("（") + detail +
-                    QStringLiteral("）"));
+const QString kBadSeedFileText = QStringLiteral("老板报表种子文件无法识别：%1（%2）");
+
+// The error's text is in the session's language when there is a session to ask.
+[[noreturn]] void raiseBadSeedFile(ConsoleContext* ctx, const QString& file, const QString& detail) {
+    const QString pattern = ctx ? translate(*ctx, kBadSeedFileText) : kBadSeedFileText;
+    throw Error(kUnrecognisedSeedFile, kSource, fillPlaceholders(pattern, {file, detail}));
+}
+
+db::ConnectionPtr openSeed(ConsoleContext* ctx, const QString& file) {
+    auto connection = std::make_shared<db::Connection>();
+    const QString connect = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file +
+                            QStringLiteral(";Persist Security Info=False");
+    if (!QFileInfo::exists(file)) {
+        connection->open(connect); // the engine's own error, which names the file
+    } else {
+        try {
+            connection->open(connect);
+        } catch (const Error& e) {
+            raiseBadSeedFile(ctx, file, e.description());
+        }
+    }
+    // A file the engine opens is not yet a seed file: an empty file opens as an empty database.
+    // It must hold at least one of the seed tables; whether those that will be copied hold rows
+    // is for the table preparation to say, which knows which ones it needs.
+    QString lastError;
+    for (const BoardTable& table : boardTables()) {
+        try {
+            connection->execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
+            return connection;
+        } catch (const Error& e) {
+            logCaughtError(lcConsoleDb(), "openSeedFile: a seed table is not in the file", e);
+            lastError = e.description();
+        }
+    }
+    connection->close();
+    raiseBadSeedFile(ctx, file, lastError);
 }
 
 } // namespace
@@ -51,37 +83,11 @@ QString seedFilePath() {
 }
 
 db::ConnectionPtr openSeedFile(const QString& file) {
-    auto connection = std::make_shared<db::Connection>();
-    const QString connect = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file +
-                            QStringLiteral(";Persist Security Info=False");
-    if (!QFileInfo::exists(file)) {
-        connection->open(connect); // the engine's own error, which names the file
-    } else {
-        try {
-            connection->open(connect);
-        } catch (const Error& e) {
-            raiseBadSeedFile(file, e.description());
-        }
-    }
-    // A file the engine opens is not yet a seed file: an empty file opens as an empty database.
-    // It must hold at least one of the seed tables; whether those that will be copied hold rows
-    // is for the table preparation to say, which knows which ones it needs.
-    QString lastError;
-    for (const BoardTable& table : boardTables()) {
-        try {
-            connection->execute(QStringLiteral("Select Top 1 * From ") + table.seedTable);
-            return connection;
-        } catch (const Error& e) {
-            logCaughtError(lcConsoleDb(), "openSeedFile: a seed table is not in the file", e);
-            lastError = e.description();
-        }
-    }
-    connection->close();
-    raiseBadSeedFile(file, lastError);
+    return openSeed(nullptr, file);
 }
 
-db::ConnectionPtr openLocalConnection(ConsoleContext& /*ctx*/) {
-    return openSeedFile(seedFilePath());
+db::ConnectionPtr openLocalConnection(ConsoleContext& ctx) {
+    return openSeed(&ctx, seedFilePath());
 }
 
 void closeConnection(db::ConnectionPtr& connection) {

@@ -50,7 +50,7 @@ QString seedFilePath();
 // anything has been written to the company database. Whether the seed tables that will be copied
 // hold rows is checked by ensureConsoleTables.
 db::ConnectionPtr openLocalConnection(ConsoleContext& ctx);
-// The same for a given file.
+// The same for a given file; its error texts are the untranslated ones.
 db::ConnectionPtr openSeedFile(const QString& file);
 
 // Why an account set on the embedded engine cannot take writes (no cause when it can; other

@@ -5,13 +5,15 @@
 #include "db/log_category.h"
 #include "platform/caught_error.h"
 #include "session/message_boxes.h"
+#include "session/texts.h"
 
 namespace zrk {
 
 namespace {
 
 void showSeedFailure(ConsoleContext& ctx, const QString& target) {
-    showMessage(ctx, QStringLiteral("老板报表数据表初始化失败(") + target + QStringLiteral(")！"), false);
+    showMessage(ctx, translatePattern(ctx, QStringLiteral("老板报表数据表初始化失败(%1)！"), {target}),
+                false);
 }
 
 // Whether a board table will receive its seed rows: it is missing (the batch is about to create

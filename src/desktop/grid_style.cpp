@@ -17,7 +17,6 @@ const QColor kSelectionText(33, 123, 233);
 const QColor kHeaderShadow(174, 198, 250);
 const QColor kGridLines(162, 162, 162);
 constexpr int kHeaderHeight = 22;
-const QString kCornerText = QStringLiteral("序号");
 
 // Paints the table's corner button as a header section with the button's text: the table draws
 // it blank by itself.
@@ -44,7 +43,7 @@ public:
 
 } // namespace
 
-void applyGridStyle(QTableView& grid) {
+void applyGridStyle(QTableView& grid, const QString& cornerText) {
     grid.horizontalHeader()->setSectionsMovable(false);
     grid.setFrameShape(QFrame::StyledPanel);
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -71,7 +70,7 @@ void applyGridStyle(QTableView& grid) {
     grid.horizontalHeader()->setFixedHeight(kHeaderHeight);
 
     if (auto* corner = grid.findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
-        corner->setText(kCornerText);
+        corner->setText(cornerText);
         if (!corner->findChild<CornerPainter*>())
             corner->installEventFilter(new CornerPainter(corner));
     }

@@ -13,6 +13,7 @@ namespace errnum {
 inline constexpr int ConsoleDefined = 1;
 inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;
+inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int TypeMismatch = 13;
 // Path or file access error.
 inline constexpr int FileAccess = 75;

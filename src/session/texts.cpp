@@ -136,6 +136,26 @@ QString translate(ConsoleContext& ctx, const QString& text, int mode, const QStr
     }
 }
 
+QString fillPlaceholders(const QString& pattern, const QStringList& values) {
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        const int index = c == QLatin1Char('%') && i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
+        if (index >= 1 && index <= values.size()) {
+            out += values[index - 1];
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString translatePattern(ConsoleContext& ctx, const QString& pattern, const QStringList& values) {
+    return fillPlaceholders(translate(ctx, pattern), values);
+}
+
 QString formatText(ConsoleContext& ctx, const QString& pattern, const QList<Variant>& values) {
     return foundation(ctx)->formatText(translate(ctx, pattern), values);
 }

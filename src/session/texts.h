@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 
@@ -38,7 +39,17 @@ std::shared_ptr<ITextLoader> getTextLoader(ConsoleContext& ctx, const QString& l
 QString translate(ConsoleContext& ctx, const QString& text, int mode = 0,
                   const QString& languageId = QString());
 
-// The translated pattern with %1, %2, ... replaced by the values.
+// The pattern with %1 to %9 replaced by the values in one pass: a value's own "%2" stays as it
+// is, and a placeholder without a value stays as written.
+QString fillPlaceholders(const QString& pattern, const QStringList& values);
+
+// The translated pattern with its placeholders filled by fillPlaceholders. A message made of a
+// fixed text and values is one pattern, translated as a whole, so that a language can place the
+// values where its grammar wants them. Needs no component and never raises, so start-up failures
+// use it too.
+QString translatePattern(ConsoleContext& ctx, const QString& pattern, const QStringList& values);
+
+// The translated pattern with %1, %2, ... replaced by the values, by the suite's foundation object.
 QString formatText(ConsoleContext& ctx, const QString& pattern, const QList<Variant>& values);
 
 // Translates a form's captions in place and returns them, one per line, each ended by CR LF.

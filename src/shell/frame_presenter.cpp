@@ -4,12 +4,12 @@
 #include "core/roles/component_roles.h"
 #include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
+#include "launch/error_report.h"
 #include "platform/caught_error.h"
 #include "platform/component_registry.h"
 #include "platform/error.h"
 #include "platform/twips.h"
 #include "session/installation.h"
-#include "session/message_boxes.h"
 #include "session/session_properties.h"
 #include "session/texts.h"
 #include "shell/log_category.h"
@@ -23,6 +23,8 @@ namespace zrk {
 namespace {
 
 const QString kUserPanelTip = QStringLiteral("用户名称");
+// The product title follows the question directly, as Chinese writes it.
+const QString kExitQuestion = QStringLiteral("是否确认退出%1？");
 
 std::shared_ptr<ISuiteHelper> suiteHelper(ConsoleContext& ctx) {
     if (!ctx.session().suiteHelper)
@@ -166,6 +168,25 @@ void FramePresenter::notifyActiveForm(const std::optional<QString>& statusText) 
     view_.showCaption(productCaption());
 }
 
+void FramePresenter::notifyActiveForm(const std::shared_ptr<IHostedForm>& form) {
+    if (!form) {
+        setToolBar(nullptr);
+        notifyActiveForm(std::optional<QString>());
+        return;
+    }
+    setStatusString(form->statusString());
+    const ToolBarLayout layout = form->toolBar();
+    setToolBar(&layout);
+    view_.showCaption(productCaption());
+}
+
+void FramePresenter::setToolBar(const ToolBarLayout* layout) {
+    if (layout)
+        mergedToolBar_ = *layout;
+    else
+        mergedToolBar_.reset();
+}
+
 void FramePresenter::updateCaption() {
     view_.showCaption(frameCaption(productCaption(), view_.maximisedChildTitle()));
 }
@@ -200,12 +221,7 @@ void FramePresenter::userPanelClicked() {
 }
 
 void FramePresenter::reportError(const Error& error) {
-    try {
-        suiteHelper(ctx_)->reportError(error);
-    } catch (const Error& e) {
-        logCaughtError(lcShell(), "reportError: no suite helper, the error is shown as a message", e);
-        showMessage(ctx_, error.description(), false);
-    }
+    reportSuiteError(ctx_, error);
 }
 
 bool FramePresenter::queryUnload() {
@@ -215,8 +231,7 @@ bool FramePresenter::queryUnload() {
         return false;
     if (!askOnExit_)
         return true;
-    const QString question = translate(ctx_, QStringLiteral("是否确认退出")) + productCaption() +
-                             translate(ctx_, QStringLiteral("？"));
+    const QString question = translatePattern(ctx_, kExitQuestion, {productCaption()});
     try {
         return suiteHelper(ctx_)->askYesNo(question, QString());
     } catch (const Error& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/roles/console_roles.h"
+#include "core/roles/function_roles.h"
 
 #include <QSize>
 #include <QString>
@@ -80,6 +81,15 @@ public:
 
     // A host window became active with its status text, or none is (a child closed).
     void notifyActiveForm(const std::optional<QString>& statusText);
+    // A host window became active with its hosted form (its status text and tool bar shown),
+    // or none is (nullptr: no merged tools, the status text empty).
+    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form);
+    // The hosted form's tool bar merged into the command bar, or none (nullptr). The command
+    // bar's menus are not built yet: the layout is kept for them.
+    void setToolBar(const ToolBarLayout* layout);
+    const std::optional<ToolBarLayout>& mergedToolBar() const { return mergedToolBar_; }
+    // A panel's text as a started function sets it through the status bar.
+    void setPanelText(int number, const QString& text) { show(number, text); }
     void updateCaption();
     void refreshEnvironment();
     // Closes every child, empties the cache, logs in again when asked, reopens the board.
@@ -104,6 +114,7 @@ private:
     std::array<QString, panel::kCount> panels_;
     QString moduleText_;
     QString periodText_;
+    std::optional<ToolBarLayout> mergedToolBar_;
     bool askOnExit_ = false;
     bool reloginBusy_ = false;
     bool unloaded_ = false;

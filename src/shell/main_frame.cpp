@@ -2,6 +2,7 @@
 
 #include "session/texts.h"
 #include "shell/board_frame.h"
+#include "shell/frame_bars.h"
 #include "shell/status_panels.h"
 
 #include <QCloseEvent>
@@ -106,9 +107,12 @@ void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
     presenter_.updateCaption();
 }
 
-void MainFrame::notifyActiveForm(QObject* form) {
-    auto* hosted = dynamic_cast<IHostedFormView*>(form);
-    presenter_.notifyActiveForm(hosted ? std::optional<QString>(hosted->statusString()) : std::nullopt);
+ObjectPtr MainFrame::activeBarObject() {
+    return std::make_shared<FrameBars>(this);
+}
+
+ObjectPtr MainFrame::statusBarObject() {
+    return std::make_shared<FrameBars>(this);
 }
 
 void MainFrame::closeChildren() {

@@ -13,17 +13,10 @@ class BoardFrame;
 class ConsoleContext;
 class StatusPanels;
 
-// What the main window reads from an active host window.
-class IHostedFormView {
-public:
-    virtual ~IHostedFormView() = default;
-    virtual QString statusString() = 0;
-};
-
 // The console's frame window: a multiple-document area holding the main board and the host
 // windows of started functions, the command bar, and the status bar with its five panels. It
 // mirrors its presenter and forwards the area's and the panels' events to it.
-class MainFrame : public QMainWindow, private IFrameView {
+class MainFrame : public QMainWindow, public IFrameServices, private IFrameView {
     Q_OBJECT
 public:
     using Roles = FrameRoles;
@@ -37,24 +30,37 @@ public:
     void setAskOnExit(bool ask) { presenter_.setAskOnExit(ask); }
 
     // Status bar.
-    void setStatusBar() { presenter_.setStatusBar(); }
+    void setStatusBar() override { presenter_.setStatusBar(); }
     void setModuleAndPeriod(const QString& module, const QString& period, int flags) {
         presenter_.setModuleAndPeriod(module, period, flags);
     }
     void setPeriodString(const QString& text) { presenter_.setPeriodString(text); }
-    QString periodString() const { return presenter_.periodString(); }
-    void setStatusString(const QString& text) { presenter_.setStatusString(text); }
+    QString periodString() const override { return presenter_.periodString(); }
+    void setStatusString(const QString& text) override { presenter_.setStatusString(text); }
     QString statusString() const { return presenter_.statusString(); }
     QString moduleText() const { return presenter_.moduleText(); }
     StatusPanels& panels() const { return *panels_; }
 
-    // A host window became active (itself), or a child closed or deactivated (nullptr).
-    void notifyActiveForm(QObject* form);
+    // A host window became active (its hosted form), or a child closed or deactivated (nullptr).
+    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form) override {
+        presenter_.notifyActiveForm(form);
+    }
+    void setToolBar(const ToolBarLayout* layout) override { presenter_.setToolBar(layout); }
+    const std::optional<ToolBarLayout>& mergedToolBar() const { return presenter_.mergedToolBar(); }
     void refreshEnvironment() { presenter_.refreshEnvironment(); }
-    void refreshSystem(bool relogin) { presenter_.refreshSystem(relogin); }
+    void refreshSystem(bool relogin) override { presenter_.refreshSystem(relogin); }
+    // The help file is not installed with this console yet: F1 and the help tool do nothing.
+    void tipHelp() override {}
+    QMdiArea* mdiArea() override { return mdi_; }
+    // The command bar's menus are not built yet: no key is theirs.
+    bool barKeyDown(int, int) override { return false; }
+    bool barKeyUp(int, int) override { return false; }
+    ObjectPtr activeBarObject() override;
+    ObjectPtr statusBarObject() override;
+    void setPanelText(int number, const QString& text) { presenter_.setPanelText(number, text); }
+    QString panelText(int number) const { return presenter_.panelText(number); }
 
     IBoard* board() const;
-    QMdiArea* mdiArea() const { return mdi_; }
     const DictionaryPtr& bandIndex() const { return bandIndex_; }
     const DictionaryPtr& toolIndex() const { return toolIndex_; }
 

@@ -38,17 +38,20 @@ QString periodNumberText(const Variant& period) {
 }
 
 std::vector<ModulePeriod> modulePeriodTexts(ConsoleContext& ctx, const PeriodTexts& periods, int appType) {
-    auto label = [&ctx](const char* text) { return translate(ctx, QString::fromUtf8(text)); };
+    // Each module's label and its period are one pattern, so that a language words them together.
+    auto labelled = [&ctx](const char* pattern, const QString& period) {
+        return translatePattern(ctx, QString::fromUtf8(pattern), {period});
+    };
     std::vector<ModulePeriod> texts;
-    for (const auto& [key, text] :
-         {std::pair{"cg", "采购管理："}, std::pair{"xs", "销售管理："}, std::pair{"cc", "仓存管理："},
-          std::pair{"hs", "存货核算："}, std::pair{"arap", "应收应付："}})
-        texts.push_back({QString::fromLatin1(key), label(text) + periods.business});
+    for (const auto& [key, pattern] :
+         {std::pair{"cg", "采购管理：%1"}, std::pair{"xs", "销售管理：%1"}, std::pair{"cc", "仓存管理：%1"},
+          std::pair{"hs", "存货核算：%1"}, std::pair{"arap", "应收应付：%1"}})
+        texts.push_back({QString::fromLatin1(key), labelled(pattern, periods.business)});
     texts.push_back({QStringLiteral("cn"), periods.cashier});
-    texts.push_back({QStringLiteral("gl"), appType == 1 ? label("业务：") + periods.business
-                                                        : label("账务处理：") + periods.ledger});
-    texts.push_back({QStringLiteral("pa"), label("工资管理：") + periods.ledger});
-    texts.push_back({QStringLiteral("fa"), label("固定资产：") + periods.ledger});
+    texts.push_back({QStringLiteral("gl"), appType == 1 ? labelled("业务：%1", periods.business)
+                                                        : labelled("账务处理：%1", periods.ledger)});
+    texts.push_back({QStringLiteral("pa"), labelled("工资管理：%1", periods.ledger)});
+    texts.push_back({QStringLiteral("fa"), labelled("固定资产：%1", periods.ledger)});
     return texts;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/caught_error.h"
 #include "platform/vb_conversions.h"
 #include "session/message_boxes.h"
+#include "session/texts.h"
 #include "startup/log_category.h"
 #include "startup/login_registry.h"
 
@@ -88,7 +89,10 @@ std::optional<std::int32_t> decodeExternalLaunch(ConsoleContext& ctx, const QStr
     // An algorithm number that is not one would decode the text with the wrong algorithm.
     const auto algorithm = launchNumber(*algorithmText);
     if (!algorithm) {
-        showMessage(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。").arg(*algorithmText), false);
+        showMessage(
+            ctx,
+            translatePattern(ctx, QStringLiteral("启动参数无效：AlgID“%1”不是算法编号。"), {*algorithmText}),
+            false);
         return std::nullopt;
     }
     if (*algorithm == 0)

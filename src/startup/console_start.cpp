@@ -186,11 +186,11 @@ StartOutcome startConsole(ConsoleContext& ctx, IMainWindow& window, const Dictio
         }
         if (!registryWritable && !login) {
             // The fixed advice, then the file and the cause, so the owner knows what to repair.
-            showMessage(
-                ctx,
-                translate(ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。")) +
-                    QLatin1Char('\n') + registryCause,
-                false);
+            showMessage(ctx,
+                        translatePattern(
+                            ctx, QStringLiteral("注册表权限不够，请参考安装目录的帮助文件进行权限配置。\n%1"),
+                            {registryCause}),
+                        false);
             return StartOutcome::Ended;
         }
         ctx.session().externalLaunch = false;
@@ -239,7 +239,7 @@ std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force) {
         std::int32_t id = *acctId;
         bool loggedOn = false;
         try {
-            loggedOn = dialog->loginStraight(QStringLiteral("super"), QStringLiteral("主控台"), id);
+            loggedOn = dialog->loginStraight(QStringLiteral("super"), translate(ctx, kLoginCaption), id);
         } catch (const Error& e) {
             // The launch's credentials were refused: the reason is the owner's to see.
             logCaughtError(lcStartup(), "loginConsole: the launch login was refused", e);
@@ -255,7 +255,7 @@ std::int32_t loginConsole(ConsoleContext& ctx, bool doLogin, bool force) {
     }
     const DictionaryPtr snapshot = snapshotSession(ctx);
     bool showDialog = true;
-    if (dialog->login(QStringLiteral("super"), QStringLiteral("主控台"), showDialog) == -1) {
+    if (dialog->login(QStringLiteral("super"), translate(ctx, kLoginCaption), showDialog) == -1) {
         publishFromLoginObject(ctx, *queryInterface<ILoginSession>(object));
         return -1;
     }

@@ -11,6 +11,8 @@ class ConsoleContext;
 class IMainWindow;
 
 inline const QString kConsoleAppTitle = QStringLiteral("ZRK老板报表主控台");
+// What the owner's login dialog names the program it logs into.
+inline const QString kLoginCaption = QStringLiteral("主控台");
 inline const QString kLoginContextProgId = QStringLiteral("SuiteLogin.Context");
 inline const QString kOwnerLoginProgId = QStringLiteral("OwnerLogin.LoginDialog");
 inline const QString kNoUILoginProgId = QStringLiteral("AcctLogin.NoUILogin");

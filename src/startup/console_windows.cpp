@@ -1,21 +1,32 @@
 #include "startup/console_windows.h"
 
 #include "core/console_context.h"
+#include "launch/error_report.h"
 #include "shell/main_frame.h"
 #include "startup/console_start.h"
 
+#include <QApplication>
+
 namespace zrk {
 
-ConsoleWindows::ConsoleWindows(ConsoleContext& ctx, IMainService* service)
-    : ctx_(ctx), service_(service), boards_(ctx) {}
+ConsoleWindows::ConsoleWindows(ConsoleContext& ctx)
+    : ctx_(ctx), boards_(ctx), hosts_(ctx),
+      launcher_(ctx, LauncherRoles{[this] { return std::static_pointer_cast<IQVMainService>(mainService()); },
+                                   [this] { return frame_ ? frame_->board() : nullptr; }}) {}
 
 ConsoleWindows::~ConsoleWindows() = default;
 
+void ConsoleWindows::createFrame() {
+    frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, this});
+    connect(frame_.get(), &MainFrame::unloaded, this, &ConsoleWindows::frameUnloaded);
+    frame_->resize(1280, 800);
+}
+
 void ConsoleWindows::showMainWindow() {
-    if (!frame_) {
-        frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, service_});
-        connect(frame_.get(), &MainFrame::unloaded, this, &ConsoleWindows::frameUnloaded);
-        frame_->resize(1280, 800);
+    if (!frame_)
+        createFrame();
+    if (!loaded_) {
+        loaded_ = true;
         frame_->load();
     }
     frame_->show();
@@ -28,6 +39,52 @@ std::int32_t ConsoleWindows::loginConsole(bool doLogin, bool force) {
     if (result == -1 && ctx_.session().loggedIn && !followAccountSetChange(ctx_))
         return 0;
     return result;
+}
+
+std::shared_ptr<QVMainService> ConsoleWindows::mainService() {
+    return getMainService(ctx_, ServiceRoles{*this, hosts_});
+}
+
+void ConsoleWindows::ensureMainService() {
+    try {
+        mainService();
+    } catch (const Error& e) {
+        reportSuiteError(ctx_, e);
+    }
+}
+
+void ConsoleWindows::stopTimerService() {
+    zrk::stopTimerService(ctx_);
+}
+
+IFrameServices* ConsoleWindows::frameServices(bool create) {
+    if (!frame_ && create)
+        createFrame();
+    return frame_.get();
+}
+
+void ConsoleWindows::bringFrameForward() {
+    if (!frame_)
+        return;
+    QWidget* popup = QApplication::activeModalWidget();
+    if (frame_->isMinimized())
+        frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+    frame_->raise();
+    frame_->activateWindow();
+    if (popup && popup != frame_.get()) {
+        popup->raise();
+        popup->activateWindow();
+    }
+}
+
+bool ConsoleWindows::startWithLogin(const DictionaryPtr& loginInfo) {
+    // A start already under way (its login still open) is not started again.
+    if (starting_)
+        return false;
+    starting_ = true;
+    const bool running = startConsole(ctx_, *this, loginInfo) == StartOutcome::Running;
+    starting_ = false;
+    return running;
 }
 
 bool ConsoleWindows::activateFrame() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "suite/suite_texts.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -28,12 +30,13 @@ QString accountCatalogueFile(const QString& installDir);
 
 // The entries of a catalogue file. A missing file gives an empty list; a file that is not such
 // a document (bad JSON, an entry without id or connection string, a repeated id, a name holding
-// ";", "=", "{" or "}") raises an Error naming the file.
-std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath);
+// ";", "=", "{" or "}") raises an Error naming the file, in the language of the texts.
+std::vector<AccountSetEntry> readAccountCatalogue(const QString& filePath, const SuiteTexts& texts = {});
 
 // Writes the whole catalogue (through a temporary file, so a reader never sees half of it).
-// Raises an Error naming the file when it cannot be written.
-void writeAccountCatalogue(const QString& filePath, const std::vector<AccountSetEntry>& entries);
+// Raises an Error naming the file when it cannot be written, in the language of the texts.
+void writeAccountCatalogue(const QString& filePath, const std::vector<AccountSetEntry>& entries,
+                           const SuiteTexts& texts = {});
 
 // Adds the entry, or replaces the one with the same id, keeping the others and their order.
 void upsertAccountSet(std::vector<AccountSetEntry>& entries, const AccountSetEntry& entry);

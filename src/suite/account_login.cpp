@@ -30,15 +30,16 @@ QString localAddress() {
 
 } // namespace
 
-std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings) {
+std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings, const SuiteTexts& texts) {
     const QString dir = installDir(settings);
     if (dir.isEmpty())
         return {};
-    return readAccountCatalogue(accountCatalogueFile(dir));
+    return readAccountCatalogue(accountCatalogueFile(dir), texts);
 }
 
-std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId) {
-    for (const AccountSetEntry& entry : installedAccountSets(settings))
+std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId,
+                                              const SuiteTexts& texts) {
+    for (const AccountSetEntry& entry : installedAccountSets(settings, texts))
         if (entry.id == acctId)
             return entry;
     return std::nullopt;
@@ -66,34 +67,36 @@ void rehashPassword(db::Connection& books, std::int32_t userId, const QString& p
 
 std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
                                            const QString& userName, const QString& password,
-                                           int hashIterations, QString* refusal) {
+                                           int hashIterations, const SuiteTexts& texts, QString* refusal) {
     auto refuse = [refusal](const QString& why) -> std::optional<AccountSession> {
         if (refusal)
             *refusal = why;
         return std::nullopt;
     };
-    const auto accountSet = findAccountSet(settings, acctId);
+    const QString wrongCredentials = texts.text(kWrongCredentials);
+    const auto accountSet = findAccountSet(settings, acctId, texts);
     if (!accountSet)
-        return refuse(kUnknownAccountSet.arg(acctId));
+        return refuse(texts.pattern(kUnknownAccountSet, {QString::number(acctId)}));
     if (userName.trimmed().isEmpty())
-        return refuse(kWrongCredentials);
+        return refuse(wrongCredentials);
     db::Connection books;
     books.open(accountSet->connectString);
     const auto user = books.execute(QStringLiteral("Select FUserID, FName, FSalt, FPasswordHash, "
                                                    "FHashIterations, FForbidden From t_User Where FName=") +
                                     db::sqlText(userName.trimmed()));
     if (!user || user->eof() || user->value(QStringLiteral("FForbidden")).toInt32() != 0)
-        return refuse(kWrongCredentials);
+        return refuse(wrongCredentials);
     const QString storedName = user->value(QStringLiteral("FName")).toString();
     if (!isPlainPropertyValue(storedName))
-        throw Error(errnum::InvalidProcedureCall, QStringLiteral("AcctLogin"),
-                    QStringLiteral("用户名“%1”含有不允许的字符（; = { }），不能登录。").arg(storedName));
+        throw Error(
+            errnum::InvalidProcedureCall, QStringLiteral("AcctLogin"),
+            texts.pattern(QStringLiteral("用户名“%1”含有不允许的字符（; = { }），不能登录。"), {storedName}));
     const QByteArray salt = QByteArray::fromHex(user->value(QStringLiteral("FSalt")).toString().toLatin1());
     const QByteArray hash =
         QByteArray::fromHex(user->value(QStringLiteral("FPasswordHash")).toString().toLatin1());
     const int iterations = user->value(QStringLiteral("FHashIterations")).toInt32();
     if (!verifyPassword(password, salt, iterations, hash))
-        return refuse(kWrongCredentials);
+        return refuse(wrongCredentials);
     if (iterations < hashIterations)
         rehashPassword(books, user->value(QStringLiteral("FUserID")).toInt32(), password, hashIterations);
 

@@ -27,10 +27,13 @@ struct AccountSession {
 };
 
 // The account sets of this installation (the catalogue below the recorded installation folder).
-std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings);
-std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId);
+// A catalogue that cannot be read raises an error in the language of the texts.
+std::vector<AccountSetEntry> installedAccountSets(const SettingsStore& settings,
+                                                  const SuiteTexts& texts = {});
+std::optional<AccountSetEntry> findAccountSet(const SettingsStore& settings, std::int32_t acctId,
+                                              const SuiteTexts& texts = {});
 
-// The texts of a refused login.
+// The texts of a refused login, untranslated.
 inline const QString kUnknownAccountSet = QStringLiteral("账套 %1 不存在。");
 inline const QString kWrongCredentials = QStringLiteral("用户名或密码错误，请重新输入！");
 
@@ -39,9 +42,11 @@ inline const QString kWrongCredentials = QStringLiteral("用户名或密码错�
 // set that cannot be opened raises the engine's error, and a user whose name holds a character
 // of the property string's syntax raises an error naming it. A digest made with fewer than
 // hashIterations iterations is replaced by one with hashIterations after the password matched.
+// The reason and the errors are in the language of the texts.
 std::optional<AccountSession> authenticate(const SettingsStore& settings, std::int32_t acctId,
                                            const QString& userName, const QString& password,
-                                           int hashIterations, QString* refusal = nullptr);
+                                           int hashIterations, const SuiteTexts& texts,
+                                           QString* refusal = nullptr);
 
 // The session property string of a logged-on session; the connection string comes last, in braces.
 QString sessionPropsString(const AccountSession& session, const QString& uuid, std::int32_t logStatus);

@@ -67,9 +67,9 @@ std::int32_t OwnerLoginDialog::login(const QString& /*subId*/, const QString& ca
     forget();
     std::vector<AccountSetEntry> sets;
     try {
-        sets = installedAccountSets(settings_);
+        sets = installedAccountSets(settings_, texts_);
     } catch (const Error& e) {
-        prompts_.messageBox(e.description(), QStringLiteral("Quorvel提示"), MessageIcon::Critical,
+        prompts_.messageBox(e.description(), texts_.text(kSuiteMessageTitle), MessageIcon::Critical,
                             MessageButtons::Ok);
         return 0;
     }
@@ -77,7 +77,7 @@ std::int32_t OwnerLoginDialog::login(const QString& /*subId*/, const QString& ca
     auto check = [&](std::int32_t acctId, const QString& user, const QString& password) {
         try {
             QString refusal;
-            accepted = authenticate(settings_, acctId, user, password, hashIterations_, &refusal);
+            accepted = authenticate(settings_, acctId, user, password, hashIterations_, texts_, &refusal);
             return accepted ? QString() : refusal;
         } catch (const Error& e) {
             logCaughtError(lcSuite(), "login: the credentials were not checked", e);
@@ -85,10 +85,10 @@ std::int32_t OwnerLoginDialog::login(const QString& /*subId*/, const QString& ca
         }
     };
     auto notify = [this](const QString& message) {
-        prompts_.messageBox(message, QStringLiteral("Quorvel提示"), MessageIcon::Critical,
+        prompts_.messageBox(message, texts_.text(kSuiteMessageTitle), MessageIcon::Critical,
                             MessageButtons::Ok);
     };
-    LoginDialog dialog(sets, caption, check, notify);
+    LoginDialog dialog(sets, caption, check, notify, texts_);
     showDialog = true;
     if (prompts_.execDialog(dialog) != QDialog::Accepted || !accepted)
         return 0;
@@ -113,7 +113,7 @@ bool OwnerLoginDialog::loginStraight(const QString& /*subId*/, const QString& /*
     std::optional<AccountSession> session;
     QString refusal;
     try {
-        session = authenticate(settings_, acctId, user, *password, hashIterations_, &refusal);
+        session = authenticate(settings_, acctId, user, *password, hashIterations_, texts_, &refusal);
     } catch (const Error&) {
         settings_.remove(Hive::CurrentUser, key, QString());
         throw;
@@ -129,7 +129,8 @@ bool OwnerLoginDialog::loginStraight(const QString& /*subId*/, const QString& /*
 std::int32_t NoUILogin::login(const QString& /*subId*/, const QString& /*serverName*/, const Variant& acctId,
                               const QString& userName, const QString& password) {
     session_.forget();
-    const auto session = authenticate(settings_, vb::clng(acctId), userName, password, hashIterations_);
+    const auto session =
+        authenticate(settings_, vb::clng(acctId), userName, password, hashIterations_, texts_);
     if (!session)
         return 0;
     session_.adopt(*session, currentUuid(*state_));
@@ -147,7 +148,7 @@ std::int32_t NoUILogin::acctClosed() {
 }
 
 QString AccountServer::getAccountName(std::int32_t acctId) {
-    const auto entry = findAccountSet(settings_, acctId);
+    const auto entry = findAccountSet(settings_, acctId, texts_);
     return entry ? entry->name : QString();
 }
 

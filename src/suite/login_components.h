@@ -6,6 +6,7 @@
 #include "platform/prompt_service.h"
 #include "platform/settings_store.h"
 #include "suite/account_login.h"
+#include "suite/suite_texts.h"
 
 #include <memory>
 #include <optional>
@@ -43,9 +44,9 @@ private:
 class OwnerLoginDialog : public Object, public IOwnerLogin, public LoggedOnSession {
 public:
     OwnerLoginDialog(SettingsStore settings, PromptService& prompts, std::shared_ptr<LoginState> state,
-                     int hashIterations = kPasswordHashIterations)
+                     SuiteTexts texts, int hashIterations = kPasswordHashIterations)
         : settings_(std::move(settings)), prompts_(prompts), state_(std::move(state)),
-          hashIterations_(hashIterations) {}
+          texts_(std::move(texts)), hashIterations_(hashIterations) {}
 
     std::int32_t login(const QString& subId, const QString& caption, bool& showDialog) override;
     // Logs in with the entry the launch left and removes its password at once (the whole entry
@@ -57,15 +58,17 @@ private:
     SettingsStore settings_;
     PromptService& prompts_;
     std::shared_ptr<LoginState> state_;
+    SuiteTexts texts_;
     int hashIterations_;
 };
 
 // AcctLogin.NoUILogin: the login of another program that hands over its credentials.
 class NoUILogin : public Object, public INoUILogin {
 public:
-    NoUILogin(SettingsStore settings, std::shared_ptr<LoginState> state,
+    NoUILogin(SettingsStore settings, std::shared_ptr<LoginState> state, SuiteTexts texts,
               int hashIterations = kPasswordHashIterations)
-        : settings_(std::move(settings)), state_(std::move(state)), hashIterations_(hashIterations) {}
+        : settings_(std::move(settings)), state_(std::move(state)), texts_(std::move(texts)),
+          hashIterations_(hashIterations) {}
 
     std::int32_t login(const QString& subId, const QString& serverName, const Variant& acctId,
                        const QString& userName, const QString& password) override;
@@ -76,6 +79,7 @@ public:
 private:
     SettingsStore settings_;
     std::shared_ptr<LoginState> state_;
+    SuiteTexts texts_;
     int hashIterations_;
     LoggedOnSession session_;
 };
@@ -83,11 +87,13 @@ private:
 // ServerMgr.clsAct: the account sets this installation serves.
 class AccountServer : public Object, public IAccountLookup {
 public:
-    explicit AccountServer(SettingsStore settings) : settings_(std::move(settings)) {}
+    AccountServer(SettingsStore settings, SuiteTexts texts)
+        : settings_(std::move(settings)), texts_(std::move(texts)) {}
     QString getAccountName(std::int32_t acctId) override;
 
 private:
     SettingsStore settings_;
+    SuiteTexts texts_;
 };
 
 // The suite's login context: each prepared login gets a new login identifier.

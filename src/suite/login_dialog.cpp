@@ -7,11 +7,13 @@
 namespace zrk::suite {
 
 LoginDialog::LoginDialog(const std::vector<AccountSetEntry>& accountSets, const QString& caption, Check check,
-                         Notify notify, QWidget* parent)
+                         Notify notify, SuiteTexts texts, QWidget* parent)
     : QDialog(parent), accountSets_(new QComboBox(this)), userName_(new QLineEdit(this)),
-      password_(new QLineEdit(this)), check_(std::move(check)), notify_(std::move(notify)) {
+      password_(new QLineEdit(this)), check_(std::move(check)), notify_(std::move(notify)),
+      texts_(std::move(texts)) {
     setObjectName(QStringLiteral("frmOwnerLogin"));
-    setWindowTitle(caption.isEmpty() ? QStringLiteral("登录") : caption + QStringLiteral(" - 登录"));
+    setWindowTitle(caption.isEmpty() ? texts_.text(QStringLiteral("登录"))
+                                     : texts_.pattern(QStringLiteral("%1 - 登录"), {caption}));
     for (const AccountSetEntry& entry : accountSets)
         accountSets_->addItem(entry.name, entry.id);
     accountSets_->setObjectName(QStringLiteral("cboAccountSet"));
@@ -20,14 +22,14 @@ LoginDialog::LoginDialog(const std::vector<AccountSetEntry>& accountSets, const 
     password_->setEchoMode(QLineEdit::Password);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("账套："), accountSets_);
-    form->addRow(QStringLiteral("用户名："), userName_);
-    form->addRow(QStringLiteral("密码："), password_);
+    form->addRow(texts_.text(QStringLiteral("账套：")), accountSets_);
+    form->addRow(texts_.text(QStringLiteral("用户名：")), userName_);
+    form->addRow(texts_.text(QStringLiteral("密码：")), password_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(QStringLiteral("确定"));
+    ok_->setText(texts_.text(QStringLiteral("确定")));
     ok_->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(texts_.text(QStringLiteral("取消")));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LoginDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LoginDialog::reject);
@@ -36,7 +38,7 @@ LoginDialog::LoginDialog(const std::vector<AccountSetEntry>& accountSets, const 
     layout->addWidget(buttons);
     ok_->setEnabled(!accountSets.empty());
     if (accountSets.empty())
-        accountSets_->setPlaceholderText(QStringLiteral("（没有可用的账套）"));
+        accountSets_->setPlaceholderText(texts_.text(QStringLiteral("（没有可用的账套）")));
 }
 
 std::int32_t LoginDialog::chosenAcctId() const {
@@ -53,7 +55,8 @@ void LoginDialog::accept() {
     }
     ++failures_;
     if (failures_ >= kMaxAttempts) {
-        notify_(QStringLiteral("密码连续输入错误%1次，登录已取消。").arg(kMaxAttempts));
+        notify_(texts_.pattern(QStringLiteral("密码连续输入错误%1次，登录已取消。"),
+                               {QString::number(kMaxAttempts)}));
         reject();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "suite/account_catalogue.h"
+#include "suite/suite_texts.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -23,7 +24,7 @@ public:
     using Notify = std::function<void(const QString& message)>;
 
     LoginDialog(const std::vector<AccountSetEntry>& accountSets, const QString& caption, Check check,
-                Notify notify, QWidget* parent = nullptr);
+                Notify notify, SuiteTexts texts, QWidget* parent = nullptr);
 
     static constexpr int kMaxAttempts = 3;
 
@@ -43,6 +44,7 @@ private:
     QPushButton* ok_;
     Check check_;
     Notify notify_;
+    SuiteTexts texts_;
     int failures_ = 0;
 };
 

@@ -8,12 +8,14 @@
 #include "suite/launch_params.h"
 #include "suite/ledger_data.h"
 #include "suite/local_cache.h"
+#include "suite/log_server.h"
 #include "suite/login_components.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
 #include "suite/res_text_loader.h"
 #include "suite/server_cache.h"
 #include "suite/suite_helper.h"
+#include "suite/timer_service.h"
 #include "suite/user_profile.h"
 
 #include <unistd.h>
@@ -47,20 +49,27 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
     auto loginState = std::make_shared<LoginState>();
     registry.add(QStringLiteral("SuiteLogin.Context"),
                  [loginState] { return std::make_shared<LoginContext>(loginState); });
-    registry.add(QStringLiteral("AcctLogin.NoUILogin"),
-                 [settings = environment.settings, loginState, work = environment.passwordIterations] {
-                     return std::make_shared<NoUILogin>(settings, loginState, work);
-                 });
+    registry.add(QStringLiteral("AcctLogin.NoUILogin"), [settings = environment.settings,
+                                                         locale = environment.localeName, loginState,
+                                                         work = environment.passwordIterations] {
+        return std::make_shared<NoUILogin>(settings, loginState, SuiteTexts::forUser(settings, locale), work);
+    });
     registry.add(QStringLiteral("ServerMgr.clsAct"),
-                 [settings = environment.settings] { return std::make_shared<AccountServer>(settings); });
+                 [settings = environment.settings, locale = environment.localeName] {
+                     return std::make_shared<AccountServer>(settings, SuiteTexts::forUser(settings, locale));
+                 });
     registry.add(QStringLiteral("FormKit.FormDef"), [] { return std::make_shared<FormDef>(); });
     if (environment.prompts) {
-        registry.add(QStringLiteral("SuiteHelper.Common"),
-                     [prompts = environment.prompts] { return std::make_shared<SuiteHelper>(*prompts); });
+        registry.add(QStringLiteral("SuiteHelper.Common"), [settings = environment.settings,
+                                                            locale = environment.localeName,
+                                                            prompts = environment.prompts] {
+            return std::make_shared<SuiteHelper>(*prompts, SuiteTexts::forUser(settings, locale));
+        });
         registry.add(QStringLiteral("OwnerLogin.LoginDialog"),
-                     [settings = environment.settings, prompts = environment.prompts, loginState,
-                      work = environment.passwordIterations] {
-                         return std::make_shared<OwnerLoginDialog>(settings, *prompts, loginState, work);
+                     [settings = environment.settings, locale = environment.localeName,
+                      prompts = environment.prompts, loginState, work = environment.passwordIterations] {
+                         return std::make_shared<OwnerLoginDialog>(
+                             settings, *prompts, loginState, SuiteTexts::forUser(settings, locale), work);
                      });
     }
     registry.add(QStringLiteral("LedgerView.GLData"), [&registry] {
@@ -70,6 +79,8 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                  [settings = environment.settings, folder = environment.logFolder] {
                      return std::make_shared<MsgLog>(settings, folder);
                  });
+    registry.add(kTimerServiceProgId, [] { return std::make_shared<TimerService>(); });
+    registry.add(kLogServerProgId, [] { return std::make_shared<LogServer>(); });
     registerDataComponents(registry);
 }
 

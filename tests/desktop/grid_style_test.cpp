@@ -40,6 +40,9 @@ TEST(GridStyle, TheConsolesTableLook) {
     // Styling twice installs one painter, not two.
     applyGridStyle(grid);
     EXPECT_EQ(corner->findChildren<QObject*>().size(), 1);
+    // A window of an English session passes the translated corner text.
+    applyGridStyle(grid, QStringLiteral("No."));
+    EXPECT_EQ(corner->text(), QStringLiteral("No."));
 }
 
 } // namespace

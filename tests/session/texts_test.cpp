@@ -152,6 +152,40 @@ TEST(FormatText, TranslatesThePatternThenFillsThePlaceholders) {
               QStringLiteral("12 records in Customers"));
 }
 
+TEST(FillPlaceholders, FillsEachNumberOnceAndLeavesTheRest) {
+    const struct {
+        const char* pattern;
+        QStringList values;
+        const char* expected;
+    } cases[] = {
+        {"运行目录%1不存在", {QStringLiteral("/run/x")}, "运行目录/run/x不存在"},
+        {"Period %2 of %1", {QStringLiteral("2026"), QStringLiteral("12")}, "Period 12 of 2026"},
+        {"%1 and %1", {QStringLiteral("a")}, "a and a"},
+        // A value's own placeholder stays as it is: the values are not read as patterns.
+        {"%1（%2）", {QStringLiteral("50%2"), QStringLiteral("b")}, "50%2（b）"},
+        {"%1 %2 %3", {QStringLiteral("x")}, "x %2 %3"},
+        {"100% %", {QStringLiteral("x")}, "100% %"},
+        {"尾%", {}, "尾%"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fillPlaceholders(QString::fromUtf8(c.pattern), c.values), QString::fromUtf8(c.expected))
+            << c.pattern;
+}
+
+TEST(TranslatePattern, TranslatesThePatternAsAWholeThenFillsIt) {
+    test::TestConsole console;
+    const QString pattern = QStringLiteral("是否确认退出%1？");
+    EXPECT_EQ(translatePattern(console.ctx, pattern, {QStringLiteral("老板报表")}),
+              QStringLiteral("是否确认退出老板报表？"));
+    chooseLanguage(console, QStringLiteral("en"));
+    resetTextResources(console.ctx, QString());
+    EXPECT_EQ(translatePattern(console.ctx, pattern, {QStringLiteral("Owner Reports")}),
+              QStringLiteral("Do you really want to exit Owner Reports?"));
+    EXPECT_EQ(translatePattern(console.ctx, QStringLiteral("%1年第%2期"),
+                               {QStringLiteral("2026"), QStringLiteral("3")}),
+              QStringLiteral("Period 3 of 2026"));
+}
+
 TEST(LoadFormTexts, TranslatesTheFormInPlaceAndJoinsItsTexts) {
     test::TestConsole console;
     chooseLanguage(console, QStringLiteral("en"));

@@ -3,14 +3,17 @@
 #include "session/password_scramble.h"
 #include "session/property_string.h"
 #include "session/session_properties.h"
+#include "session/texts.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
 #include "startup/command_line.h"
 #include "startup/console_start.h"
 #include "startup/console_windows.h"
 #include "startup/login_registry.h"
+#include "suite/lang_info.h"
 #include "suite/launch_params.h"
 #include "suite/login_dialog.h"
+#include "support/cjk.h"
 #include "support/demo_account_set.h"
 
 #include <QDate>
@@ -31,7 +34,7 @@ QString base64(const QString& text) {
 
 // A console started on the demo account set, with a main window the way the program opens it.
 class ConsoleStart : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         qputenv("ZRK_SEED_FILE", ZRK_TEST_SEED_FILE);
         test::DemoInstallation::install(console);
@@ -518,6 +521,144 @@ TEST_F(ConsoleStart, AFailedReloginKeepsThePreviousSession) {
     EXPECT_EQ(getSessionPropsString(console.ctx), before);
     EXPECT_EQ(loginConsole(console.ctx, true, false), -1); // logged in already
     EXPECT_EQ(loginConsole(console.ctx, false, true), 0);
+}
+
+// One more started console within a test, the fixture's own way.
+struct AnotherStart : ConsoleStart {
+    void TestBody() override {}
+};
+
+void chooseEnglish(test::TestConsole& console) {
+    console.settings.write(Hive::CurrentUser, suite::kLanguageSettingKey, suite::kLanguageSettingValue,
+                           QStringLiteral("en"));
+}
+
+// What an English session shows of the console itself is English: the caption, the status bar,
+// the module periods and the exit question. (The company's and the account set's names are the
+// owner's own data.)
+TEST_F(ConsoleStart, AnEnglishSessionShowsTheFrameInEnglish) {
+    chooseEnglish(console);
+    ASSERT_EQ(start(), CommandLineStart::Running);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return console.ctx.board().built; }, 5000));
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Quorvel ZRK Nimbra Owner Reports - [Main Board]"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("ZRK Owner Console"));
+    const QDate today = QDate::currentDate();
+    const QString period = QStringLiteral("Period %1 of %2").arg(today.month()).arg(today.year());
+    EXPECT_EQ(frame()->periodString(), period);
+    EXPECT_EQ(frame()->statusString(), QStringLiteral("Ready"));
+    EXPECT_EQ(frame()->panels().panel(StatusPanels::kUser)->toolTip(), QStringLiteral("User name"));
+    CacheWrapper cache(console.ctx);
+    const std::pair<const char*, QString> modules[] = {
+        {"xs", QStringLiteral("Sales: ") + period},
+        {"gl", QStringLiteral("General ledger: ") + period},
+        {"cn", QStringLiteral("Cashier: period %1 of %2").arg(today.month()).arg(today.year())},
+        {"fa", QStringLiteral("Fixed assets: ") + period},
+    };
+    for (const auto& [key, text] : modules)
+        EXPECT_EQ(cache.getItem(QStringLiteral("Sys_PeriodStringList"), QString::fromLatin1(key)),
+                  Variant(text))
+            << key;
+    console.prompts.queueAnswer(MessageAnswer::No);
+    EXPECT_FALSE(frame()->close());
+    ASSERT_EQ(console.prompts.messages().size(), 1u);
+    EXPECT_EQ(console.prompts.messages()[0].text,
+              QStringLiteral("Do you really want to exit Quorvel ZRK Nimbra Owner Reports?"));
+    EXPECT_EQ(console.prompts.messages()[0].title, QStringLiteral("Quorvel Notice"));
+    console.prompts.queueAnswer(MessageAnswer::Yes);
+    EXPECT_TRUE(frame()->close());
+}
+
+// Starts of an English session that fail: the owner is told why in English, in every box and
+// dialog title along the way.
+TEST_F(ConsoleStart, AnEnglishSessionsFailedStartsSayWhyInEnglish) {
+    struct Case {
+        const char* name;
+        std::function<void(ConsoleStart&)> run;
+        const char* lastMessage; // %1 stands for the demo account set's file
+        const char* title;
+    };
+    const QString file = test::DemoInstallation::databaseFile();
+    const Case cases[] = {
+        {"read-only account set",
+         [](ConsoleStart& f) {
+             const QString line = withConnectString(
+                 f.launchLine(), QStringLiteral("Provider=SQLite;Data Source=") +
+                                     test::DemoInstallation::databaseFile() + QStringLiteral(";Mode=Read"));
+             EXPECT_EQ(startFromCommandLine(f.console.ctx, *f.windows, line), CommandLineStart::Ended);
+         },
+         "The account set's database cannot be written: %1 (the connection string opens it read-only "
+         "(Mode=Read))",
+         "ZRK Owner Console"},
+        {"no connection string",
+         [](ConsoleStart& f) {
+             EXPECT_EQ(startFromCommandLine(f.console.ctx, *f.windows,
+                                            withProps(QStringLiteral("UserName=boss;AcctID=1;"))),
+                       CommandLineStart::Ended);
+         },
+         "The session has no connection string (ConnectString) for the account set, so the account set "
+         "cannot be opened.",
+         "ZRK Owner Console"},
+        {"wrong password from another program",
+         [](ConsoleStart& f) {
+             const auto login =
+                 std::make_shared<Dictionary>(Dictionary{{QStringLiteral("AcctID"), 1},
+                                                         {QStringLiteral("Username"), QStringLiteral("boss")},
+                                                         {QStringLiteral("Password"), QStringLiteral("x")}});
+             EXPECT_EQ(startConsole(f.console.ctx, *f.windows, login), StartOutcome::Ended);
+         },
+         "Logon to the account set failed: the user name or password is wrong.", "ZRK Owner Console"},
+        {"three wrong passwords",
+         [](ConsoleStart& f) {
+             f.console.prompts.queueDialog([](QDialog& dialog) {
+                 auto& login = static_cast<suite::LoginDialog&>(dialog);
+                 EXPECT_EQ(login.windowTitle(), QStringLiteral("Console - Log On"));
+                 login.userName()->setText(QStringLiteral("boss"));
+                 for (int i = 0; i < 3; ++i) {
+                     login.password()->setText(QStringLiteral("wrong"));
+                     QTest::mouseClick(login.okButton(), Qt::LeftButton);
+                 }
+                 return login.result();
+             });
+             EXPECT_EQ(startConsole(f.console.ctx, *f.windows, nullptr), StartOutcome::Ended);
+             ASSERT_EQ(f.console.prompts.messages().size(), 3u);
+             EXPECT_EQ(f.console.prompts.messages()[0].text,
+                       QStringLiteral("Wrong user name or password, please enter them again!"));
+         },
+         "The password was wrong 3 times in a row; the logon is cancelled.", "Quorvel Notice"},
+        {"a launch algorithm that is no number",
+         [](ConsoleStart& f) {
+             f.console.ctx.session().commandLine =
+                 QStringLiteral("VYTParams=") +
+                 base64(QStringLiteral("Username=boss;AcctID=1;Passwd=boss123;")) +
+                 QStringLiteral(";AlgID=abc");
+             EXPECT_EQ(startConsole(f.console.ctx, *f.windows, nullptr), StartOutcome::Ended);
+             ASSERT_FALSE(f.console.prompts.messages().empty());
+             EXPECT_EQ(
+                 f.console.prompts.messages()[0].text,
+                 QStringLiteral("Invalid launch parameters: AlgID \"abc\" is not an algorithm number."));
+         },
+         nullptr, "Quorvel Notice"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AnotherStart fresh;
+        fresh.SetUp();
+        chooseEnglish(fresh.console);
+        c.run(fresh);
+        EXPECT_EQ(fresh.frame(), nullptr);
+        const auto& messages = fresh.console.prompts.messages();
+        ASSERT_FALSE(messages.empty());
+        if (c.lastMessage) {
+            EXPECT_EQ(messages.back().text, fillPlaceholders(QString::fromUtf8(c.lastMessage), {file}));
+        }
+        EXPECT_EQ(messages.back().title, QString::fromUtf8(c.title));
+        for (const auto& message : messages) {
+            EXPECT_FALSE(test::containsCjk(message.text)) << message.text.toStdString();
+            EXPECT_FALSE(test::containsCjk(message.title)) << message.title.toStdString();
+        }
+        for (const QString& title : fresh.console.prompts.dialogTitles())
+            EXPECT_FALSE(test::containsCjk(title)) << title.toStdString();
+    }
 }
 
 } // namespace

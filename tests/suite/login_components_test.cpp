@@ -162,7 +162,8 @@ TEST_F(OwnAccountSet, ADigestWithLessWorkIsRehashedAfterTheLogin) {
     ASSERT_EQ(sql(QStringLiteral("Select FHashIterations From t_User Where FName='boss'")),
               QString::number(test::kTestPasswordIterations));
     const int more = test::kTestPasswordIterations * 3;
-    suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(), more);
+    suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(), suite::SuiteTexts(),
+                           more);
     EXPECT_EQ(
         login.login(QStringLiteral("super"), QString(), 1, QStringLiteral("boss"), QStringLiteral("wrong")),
         0);
@@ -187,18 +188,24 @@ TEST_F(OwnAccountSet, AUserNameWithPropertySyntaxIsRefused) {
     for (const char* name : {"bo;ss", "a=b", "x{", "y}"}) {
         sql(QStringLiteral("Update t_User Set FName='%1' Where FUserID=%2")
                 .arg(QString::fromLatin1(name), boss));
-        suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(),
-                               test::kTestPasswordIterations);
-        try {
-            login.login(QStringLiteral("super"), QString(), 1, QString::fromLatin1(name),
-                        QStringLiteral("boss123"));
-            ADD_FAILURE() << name << " was taken";
-        } catch (const Error& e) {
-            EXPECT_TRUE(e.description().contains(QString::fromLatin1(name))) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QStringLiteral("不允许的字符")))
-                << e.description().toStdString();
+        // The refusal is in the language of the suite's texts.
+        for (const auto& [language, says] :
+             {std::pair{"chs", "不允许的字符"}, std::pair{"en", "a character that is not allowed"}}) {
+            suite::NoUILogin login(console.settings, std::make_shared<suite::LoginState>(),
+                                   suite::SuiteTexts(QString::fromLatin1(language)),
+                                   test::kTestPasswordIterations);
+            try {
+                login.login(QStringLiteral("super"), QString(), 1, QString::fromLatin1(name),
+                            QStringLiteral("boss123"));
+                ADD_FAILURE() << name << " was taken";
+            } catch (const Error& e) {
+                EXPECT_TRUE(e.description().contains(QString::fromLatin1(name)))
+                    << e.description().toStdString();
+                EXPECT_TRUE(e.description().contains(QString::fromUtf8(says)))
+                    << e.description().toStdString();
+            }
+            EXPECT_EQ(login.propsString(), QString());
         }
-        EXPECT_EQ(login.propsString(), QString());
     }
 }
 
