@@ -437,7 +437,10 @@ bool evaluate(const Node& n, const RowStore& rows, int row) {
     // Dates: a date column (kept as text) or a stored date against a #date# or a date text.
     if ((kind == FieldKind::Date || v.kind == Comparable::Kind::Date) &&
         (n.literal == Node::Literal::Date || (n.literal == Node::Literal::Text && n.date.isValid()))) {
-        const QDateTime d = v.kind == Comparable::Kind::Date ? v.date : parseStoredDate(v.asText());
+        // A date column's text is worked out once for all the rows that share it.
+        const QDateTime d = v.kind == Comparable::Kind::Date ? v.date
+                            : v.bytes                        ? rows.storedDate(rows.cell(row, n.column))
+                                                             : parseStoredDate(v.asText());
         if (d.isValid())
             return applies(n.op, d < n.date ? -1 : (d > n.date ? 1 : 0));
     }

@@ -90,10 +90,8 @@ void append(RowStore& rows, const QVariant& v) {
         rows.appendBlob(b.constData(), static_cast<std::size_t>(b.size()));
         return;
     }
-    default: {
-        const QByteArray text = v.toString().toUtf8();
-        rows.appendText(text.constData(), static_cast<std::size_t>(text.size()));
-    }
+    default:
+        rows.appendText(v.toString());
     }
 }
 

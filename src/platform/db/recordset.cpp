@@ -5,6 +5,7 @@
 #include "platform/db/filter_expression.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace zrk::db {
@@ -48,6 +49,7 @@ void Recordset::close() {
     open_ = false;
     rows_.clear();
     view_.clear();
+    spellings_.clear();
     pending_.clear();
     editing_ = -1;
 }
@@ -73,15 +75,39 @@ FieldKind Recordset::fieldKind(int index) const {
     return rows_.columns[checkedIndex(index)].kind;
 }
 
+namespace {
+
+bool sameSpelling(const QString& a, const QString& b) {
+    return a.size() == b.size() && (a.constData() == b.constData() ||
+                                    std::memcmp(a.constData(), b.constData(),
+                                                sizeof(QChar) * static_cast<std::size_t>(a.size())) == 0);
+}
+
+} // namespace
+
 int Recordset::fieldIndex(const QString& name) const {
     requireOpen();
-    // Names are mostly written as the result spells them: those cost no case folding.
-    for (int i = 0; i < rows_.columnCount(); ++i)
-        if (rows_.columns[i].name == name)
-            return i;
-    for (int i = 0; i < rows_.columnCount(); ++i)
-        if (rows_.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
+    // A caller names a field the same way each time and mostly reads the fields in their order:
+    // the field after the one found last is tried first, then the names as the columns spell
+    // them; another spelling is found once without regard to case and then by its hash.
+    const int n = rows_.columnCount();
+    const auto found = [&](int index) {
+        nextField_ = index + 1;
+        return index;
+    };
+    if (nextField_ < n && sameSpelling(rows_.columns[nextField_].name, name))
+        return found(nextField_);
+    for (int i = 0; i < n; ++i)
+        if (sameSpelling(rows_.columns[i].name, name))
+            return found(i);
+    if (const auto it = spellings_.constFind(name); it != spellings_.cend())
+        return found(it.value());
+    for (int i = 0; i < n; ++i)
+        if (rows_.columns[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (spellings_.size() < kSpellingLimit)
+                spellings_.insert(name, i);
+            return found(i);
+        }
     return -1;
 }
 
@@ -111,7 +137,8 @@ int Recordset::currentRow() const {
 }
 
 Variant Recordset::value(const QString& name) const {
-    return value(requiredIndex(name));
+    const int index = requiredIndex(name); // a missing field is the error, before a missing record
+    return rows_.value(currentRow(), index);
 }
 
 Variant Recordset::value(int index) const {
@@ -264,6 +291,9 @@ void Recordset::cancelUpdate() {
     editing_ = -1;
     std::erase_if(pending_, [&](const Pending& p) { return p.row == row; });
     std::erase(view_, row);
+    // Its cells go too: a view built again (a filter, a sort) must not show the row.
+    if (row == rows_.rowCount() - 1)
+        rows_.removeLastRow();
     position_ = std::min<int>(position_, static_cast<int>(view_.size()));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/object.h"
 #include "platform/variant.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -118,6 +119,10 @@ private:
     };
     std::vector<Pending> pending_;
     int editing_ = -1; // the row being added, until update
+    // Field names found without regard to case, as the callers spelled them.
+    static constexpr qsizetype kSpellingLimit = 256;
+    mutable QHash<QString, int> spellings_;
+    mutable int nextField_ = 0; // the field after the one fieldIndex found last
 };
 
 using RecordsetPtr = std::shared_ptr<Recordset>;

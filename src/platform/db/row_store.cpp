@@ -1,21 +1,168 @@
 #include "platform/db/row_store.h"
 
+#include <QStringEncoder>
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <limits>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace zrk::db {
 
-void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) {
-    if (text_.empty() || text_.back().size() + length > text_.back().capacity()) {
-        text_.emplace_back();
-        text_.back().reserve(std::max(kTextChunk, length));
+namespace detail {
+
+namespace {
+
+std::size_t alignmentFor(std::size_t bytes) {
+    return bytes >= StoreBlock::kHugeSize ? StoreBlock::kHugeSize : alignof(std::max_align_t);
+}
+
+} // namespace
+
+StoreBlock::StoreBlock(std::size_t bytes) : size_(bytes) {
+    if (bytes >= kHugeSize) {
+        data_ = static_cast<char*>(::operator new(bytes, std::align_val_t(kHugeSize)));
+#ifdef __linux__
+        // Only advice: where the system has no huge pages to give, the block is used as it is.
+        madvise(data_, bytes, MADV_HUGEPAGE);
+#endif
+    } else {
+        data_ = static_cast<char*>(::operator new(bytes));
     }
-    std::string& chunk = text_.back();
+}
+
+StoreBlock& StoreBlock::operator=(StoreBlock&& other) noexcept {
+    if (this != &other) {
+        release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+}
+
+void StoreBlock::release() noexcept {
+    if (!data_)
+        return;
+    if (alignmentFor(size_) == kHugeSize)
+        ::operator delete(data_, std::align_val_t(kHugeSize));
+    else
+        ::operator delete(data_);
+    data_ = nullptr;
+}
+
+} // namespace detail
+
+RowStore::RowStore(const RowStore& other)
+    : columns(other.columns), cellCount_(other.cellCount_), values_(other.values_), dates_(other.dates_) {
+    std::size_t left = other.cellCount_;
+    for (std::size_t b = 0; b < other.cellBlocks_.size(); ++b) {
+        const std::size_t capacity = cellsInBlock(b);
+        cellBlocks_.push_back({detail::StoreBlock(capacity * sizeof(Cell))});
+        const std::size_t used = std::min(left, capacity);
+        if (used > 0)
+            std::memcpy(cellBlocks_.back().block.data(), other.cellBlocks_[b].block.data(),
+                        used * sizeof(Cell));
+        left -= used;
+    }
+    // nextCell_ stays null: the first cell appended finds its place from cellCount_.
+    for (const TextBlock& t : other.textBlocks_) {
+        textBlocks_.push_back({detail::StoreBlock(t.block.size()), t.used});
+        if (t.used > 0)
+            std::memcpy(textBlocks_.back().data(), t.data(), t.used);
+    }
+}
+
+RowStore& RowStore::operator=(const RowStore& other) {
+    if (this != &other) {
+        RowStore copy(other);
+        swap(copy);
+    }
+    return *this;
+}
+
+void RowStore::swap(RowStore& other) noexcept {
+    std::swap(columns, other.columns);
+    std::swap(cellBlocks_, other.cellBlocks_);
+    std::swap(cellCount_, other.cellCount_);
+    std::swap(nextCell_, other.nextCell_);
+    std::swap(endCell_, other.endCell_);
+    std::swap(textBlocks_, other.textBlocks_);
+    std::swap(values_, other.values_);
+    std::swap(dates_, other.dates_);
+}
+
+void RowStore::clear() {
+    cellBlocks_.clear();
+    cellCount_ = 0;
+    nextCell_ = endCell_ = nullptr;
+    textBlocks_.clear();
+    values_.clear();
+    dates_.reset();
+}
+
+void RowStore::nextCellBlock() {
+    const Slot s = locate(cellCount_);
+    if (s.block >= cellBlocks_.size())
+        cellBlocks_.push_back({detail::StoreBlock(cellsInBlock(s.block) * sizeof(Cell))});
+    nextCell_ = cellBlocks_[s.block].cells() + s.offset;
+    endCell_ = cellBlocks_[s.block].cells() + cellsInBlock(s.block);
+}
+
+void RowStore::removeLastRow() {
+    const std::size_t n = columns.size();
+    if (n == 0 || cellCount_ < n)
+        return;
+    cellCount_ -= n;
+    // The next cell goes where the row began; blocks past it stay for the rows to come.
+    nextCellBlock();
+}
+
+char* RowStore::textRoom(std::size_t length) {
+    if (textBlocks_.empty() || textBlocks_.back().used + length > textBlocks_.back().block.size()) {
+        std::size_t size = textBlocks_.empty()
+                               ? kFirstTextBlock
+                               : std::min(textBlocks_.back().block.size() * 2, detail::StoreBlock::kHugeSize);
+        size = std::max(size, length);
+        textBlocks_.push_back({detail::StoreBlock(size), 0});
+    }
+    TextBlock& t = textBlocks_.back();
+    return t.data() + t.used;
+}
+
+void RowStore::appendBytes(Cell::Tag tag, const char* data, std::size_t length) {
+    char* to = textRoom(length);
+    TextBlock& t = textBlocks_.back();
     Cell& c = newCell();
     c.tag = tag;
-    c.offset = (static_cast<std::uint64_t>(text_.size() - 1) << 32) | chunk.size();
+    c.offset = (static_cast<std::uint64_t>(textBlocks_.size() - 1) << 32) | t.used;
     c.length = static_cast<std::uint32_t>(length);
-    chunk.append(data, length);
+    if (length > 0)
+        std::memcpy(to, data, length);
+    t.used += length;
+}
+
+void RowStore::appendText(QStringView text) {
+    // Surrogates are left to the toolkit's own conversion, which writes a lone one as '?'.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
+        const QByteArray utf8 = text.toUtf8();
+        appendBytes(Cell::Tag::Text, utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        return;
+    }
+    // At most three bytes of UTF-8 for each UTF-16 unit.
+    const std::size_t room = static_cast<std::size_t>(text.size()) * 3;
+    char* to = textRoom(room);
+    TextBlock& t = textBlocks_.back();
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const char* end = utf8.appendToBuffer(to, text);
+    const auto length = static_cast<std::size_t>(end - to);
+    Cell& c = newCell();
+    c.tag = Cell::Tag::Text;
+    c.offset = (static_cast<std::uint64_t>(textBlocks_.size() - 1) << 32) | t.used;
+    c.length = static_cast<std::uint32_t>(length);
+    t.used += length;
 }
 
 void RowStore::appendValue(const Variant& v) {
@@ -39,6 +186,28 @@ void RowStore::setValue(int row, int column, const Variant& v) {
     c.tag = Cell::Tag::Value;
     c.offset = values_.size();
     values_.push_back(v);
+}
+
+QDateTime DateMemo::date(const char* text, std::size_t length) {
+    const auto key = QByteArray::fromRawData(text, static_cast<qsizetype>(length));
+    if (key == lastText_)
+        return lastDate_;
+    auto it = byText_.constFind(key);
+    if (it == byText_.cend()) {
+        if (byText_.size() >= kLimit)
+            byText_.clear();
+        it = byText_.insert(QByteArray(text, static_cast<qsizetype>(length)),
+                            parseStoredDateUtf8(text, length));
+    }
+    lastText_ = it.key();
+    lastDate_ = it.value();
+    return lastDate_;
+}
+
+QDateTime RowStore::storedDate(const Cell& c) const {
+    if (!dates_)
+        dates_ = std::make_shared<DateMemo>();
+    return dates_->date(bytes(c), c.length);
 }
 
 namespace {
@@ -127,26 +296,8 @@ FieldKind kindFromDeclaredType(const QString& declared) {
 
 namespace {
 
-// The parts of a date in the form the embedded engine keeps, read without the toolkit.
-struct DateParts {
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
-    bool ok = false;
-    // One number per moment, to look a date up by.
-    std::int64_t key() const {
-        return ((((((std::int64_t(y) * 13 + mo) * 32 + d) * 24 + h) * 60 + mi) * 60 + sec) * 1000) + ms;
-    }
-    QDateTime toDateTime() const {
-        const QDate date(y, mo, d);
-        const QTime time(h, mi, sec, ms);
-        if (!date.isValid() || !time.isValid())
-            return QDateTime();
-        return QDateTime(date, time);
-    }
-};
-
-// yyyy-MM-dd[( |T)HH:mm[:ss[.fff]]]; not ok for anything else.
-template <class Ch> DateParts parseIsoParts(const Ch* p, qsizetype n) {
-    DateParts r;
+// yyyy-MM-dd[( |T)HH:mm[:ss[.fff]]], the form the embedded engine keeps; none for anything else.
+template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
     auto digits = [&](qsizetype at, int count, int& out) {
         if (at + count > n)
             return false;
@@ -159,55 +310,41 @@ template <class Ch> DateParts parseIsoParts(const Ch* p, qsizetype n) {
         }
         return true;
     };
-    if (n < 10 || !digits(0, 4, r.y) || p[4] != '-' || !digits(5, 2, r.mo) || p[7] != '-' ||
-        !digits(8, 2, r.d))
-        return r;
+    int y, mo, d, h = 0, mi = 0, sec = 0, ms = 0;
+    if (n < 10 || !digits(0, 4, y) || p[4] != '-' || !digits(5, 2, mo) || p[7] != '-' || !digits(8, 2, d))
+        return QDateTime();
     qsizetype at = 10;
     if (n > at) {
-        if ((p[at] != ' ' && p[at] != 'T') || !digits(at + 1, 2, r.h) || at + 3 >= n || p[at + 3] != ':' ||
-            !digits(at + 4, 2, r.mi))
-            return r;
+        if ((p[at] != ' ' && p[at] != 'T') || !digits(at + 1, 2, h) || at + 3 >= n || p[at + 3] != ':' ||
+            !digits(at + 4, 2, mi))
+            return QDateTime();
         at += 6;
         if (n > at) {
-            if (p[at] != ':' || !digits(at + 1, 2, r.sec))
-                return r;
+            if (p[at] != ':' || !digits(at + 1, 2, sec))
+                return QDateTime();
             at += 3;
             if (n > at) {
                 if (p[at] != '.' || n - at < 2)
-                    return r;
+                    return QDateTime();
                 int scale = 100;
                 for (qsizetype k = at + 1; k < n; ++k) {
                     const auto c = static_cast<unsigned>(p[k]);
                     if (c < '0' || c > '9')
-                        return r;
-                    r.ms += int(c - '0') * scale;
+                        return QDateTime();
+                    ms += int(c - '0') * scale;
                     scale /= 10;
                 }
             }
         }
     }
-    r.ok = r.mo >= 1 && r.mo <= 12 && r.d >= 1 && r.d <= 31 && r.h < 24 && r.mi < 60 && r.sec < 60;
-    return r;
-}
-
-template <class Ch> QDateTime parseIsoDate(const Ch* p, qsizetype n) {
-    const DateParts parts = parseIsoParts(p, n);
-    return parts.ok ? parts.toDateTime() : QDateTime();
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec, ms);
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time);
 }
 
 } // namespace
-
-QDateTime RowStore::storedDate(const Cell& c) const {
-    const DateParts parts = parseIsoParts(bytes(c), c.length);
-    if (!parts.ok)
-        return parseStoredDateUtf8(bytes(c), c.length);
-    // Making a local date-time asks the system for its time zone each time, which costs more
-    // than the rest of a read: the same moment is made once per result.
-    const auto [it, added] = dates_.try_emplace(parts.key());
-    if (added)
-        it->second = parts.toDateTime();
-    return it->second;
-}
 
 QDateTime parseStoredDateUtf8(const char* text, std::size_t length) {
     const QDateTime d = parseIsoDate(text, static_cast<qsizetype>(length));

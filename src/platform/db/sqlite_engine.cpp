@@ -89,8 +89,9 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
-RowStore fetch(sqlite3* db, sqlite3_stmt* st) {
+RowStore fetch(sqlite3* db, sqlite3_stmt* st, const std::shared_ptr<DateMemo>& dates) {
     RowStore rows;
+    rows.shareDates(dates);
     const int n = sqlite3_column_count(st);
     rows.columns.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
@@ -359,7 +360,7 @@ private:
             case tsql::Step::Kind::Sql: {
                 Statement st(db_, step.sql);
                 if (sqlite3_column_count(st.get()) > 0 && !result) {
-                    result = fetch(db_, st.get());
+                    result = fetch(db_, st.get(), dates_);
                 } else {
                     int rc;
                     while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
@@ -548,6 +549,8 @@ private:
     sqlite3* db_ = nullptr;
     QHash<QString, std::shared_ptr<const tsql::Program>> cache_;
     bool extendedPropertiesReady_ = false;
+    // The dates of every result: a figure fetched again finds its days worked out.
+    std::shared_ptr<DateMemo> dates_ = std::make_shared<DateMemo>();
 };
 
 } // namespace
