@@ -42,23 +42,24 @@ QString closedWhere(bool purchase, std::int32_t state) {
     return {};
 }
 
+// The lines are summed per item first and only the sums meet the item and its class: summing
+// under the item's texts would carry them through the grouping of every line.
 QString orderSql(const OrderQuery& q) {
     QString where =
         QStringLiteral("o.FCancellation = 0 AND o.FDate >= %1 AND o.FDate < %2%3%4")
             .arg(dayLiteral(q.range.begin), dayLiteral(q.range.end.addDays(1)), q.statusWhere, q.closedWhere);
     if (!q.typeKept)
         where += QStringLiteral(" AND 1 = 0");
-    where += q.itemWhere;
     return QStringLiteral("SELECT i.FItemID, i.FNumber, i.FName, i.FModel, g.FNumber AS FClassNumber, "
-                          "g.FName AS FClassName, SUM(%1) AS FOrderQty, SUM(%2) AS FCommitQty "
+                          "g.FName AS FClassName, x.FOrderQty, x.FCommitQty "
+                          "FROM (SELECT e.FItemID, SUM(%1) AS FOrderQty, SUM(%2) AS FCommitQty "
                           "FROM %3 o JOIN %3Entry e ON e.FInterID = o.FInterID "
-                          "JOIN t_ICItem i ON i.FItemID = e.FItemID "
-                          "JOIN t_MeasureUnit u ON u.FMeasureUnitID = e.FUnitID "
-                          "LEFT JOIN t_Item g ON g.FItemID = i.FParentID WHERE %4 "
-                          "GROUP BY i.FItemID, i.FNumber, i.FName, i.FModel, g.FNumber, g.FName "
+                          "JOIN t_MeasureUnit u ON u.FMeasureUnitID = e.FUnitID WHERE %4 "
+                          "GROUP BY e.FItemID) x JOIN t_ICItem i ON i.FItemID = x.FItemID "
+                          "LEFT JOIN t_Item g ON g.FItemID = i.FParentID WHERE 1 = 1%5 "
                           "ORDER BY g.FNumber, i.FNumber")
         .arg(qtyUnitsOf(QStringLiteral("e.FQty * u.FCoefficient")),
-             qtyUnitsOf(QStringLiteral("e.FStockQty * u.FCoefficient")), q.orders, where);
+             qtyUnitsOf(QStringLiteral("e.FStockQty * u.FCoefficient")), q.orders, where, q.itemWhere);
 }
 
 OrderQuery readQuery(const ReportParams& params, bool purchase) {

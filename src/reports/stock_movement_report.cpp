@@ -23,31 +23,40 @@ const std::array<const char*, kFigures> kFields = {
     "FCurDayInQtyBuy",   "FCurDayInAmountBuy",   "FCurDayInQtySum",  "FCurDayInAmountSum",
     "FCurDayOutQtySale", "FCurDayOutAmountSale", "FCurDayOutQtySum", "FCurDayOutAmountSum"};
 
-QString movementSql(const ReportParams::Range& range, const QString& where) {
-    QStringList sums;
+// The lines are summed per item first; only the sums meet the item's texts. where holds the
+// conditions on the bills (alias b) and itemWhere those on the items (alias i).
+QString movementSql(const ReportParams::Range& range, const QString& where, const QString& itemWhere) {
+    QStringList sums, figures;
     for (const QString& types : {kPurchaseReceipt, kReceipts, kSalesDelivery, kIssues}) {
-        sums << QStringLiteral("SUM(CASE WHEN b.FTranType IN (%1) THEN %2 ELSE 0 END)")
-                    .arg(types, qtyUnitsOf(QStringLiteral("e.FQty * u.FCoefficient")));
-        sums << QStringLiteral("SUM(CASE WHEN b.FTranType IN (%1) THEN %2 ELSE 0 END)")
-                    .arg(types, centsOf(QStringLiteral("e.FAmount")));
+        for (const QString& value :
+             {qtyUnitsOf(QStringLiteral("e.FQty * u.FCoefficient")), centsOf(QStringLiteral("e.FAmount"))}) {
+            const QString name = QStringLiteral("F%1").arg(figures.size());
+            sums << QStringLiteral("SUM(CASE WHEN b.FTranType IN (%1) THEN %2 ELSE 0 END) AS %3")
+                        .arg(types, value, name);
+            figures << QStringLiteral("x.") + name;
+        }
     }
     return QStringLiteral("SELECT i.FItemID, i.FNumber, i.FName, i.FModel, %1 "
+                          "FROM (SELECT e.FItemID, %2 "
                           "FROM ICStockBill b JOIN ICStockBillEntry e ON e.FInterID = b.FInterID "
-                          "JOIN t_ICItem i ON i.FItemID = e.FItemID "
                           "JOIN t_MeasureUnit u ON u.FMeasureUnitID = e.FUnitID "
-                          "WHERE b.FCancellation = 0 AND b.FDate >= %2 AND b.FDate < %3 "
-                          "AND b.FTranType IN (%4, %5)%6 "
-                          "GROUP BY i.FItemID, i.FNumber, i.FName, i.FModel ORDER BY i.FNumber")
-        .arg(sums.join(QStringLiteral(", ")), dayLiteral(range.begin), dayLiteral(range.end.addDays(1)),
-             kReceipts, kIssues, where);
+                          "WHERE b.FCancellation = 0 AND b.FDate >= %3 AND b.FDate < %4 "
+                          "AND b.FTranType IN (%5, %6)%7 GROUP BY e.FItemID) x "
+                          "JOIN t_ICItem i ON i.FItemID = x.FItemID WHERE 1 = 1%8 ORDER BY i.FNumber")
+        .arg(figures.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")), dayLiteral(range.begin),
+             dayLiteral(range.end.addDays(1)), kReceipts, kIssues, where, itemWhere);
 }
 
-QString readWhere(const ReportParams& params) {
-    QString where;
+struct MovementWhere {
+    QString bills, items;
+};
+
+MovementWhere readWhere(const ReportParams& params) {
+    MovementWhere where;
     const std::int32_t check = params.choice(QStringLiteral("CheckState"), {0, 1, 2}, 2);
     if (check != 2)
-        where += QStringLiteral(" AND b.FStatus = %1").arg(check);
-    where += params.itemNumberWhere(QStringLiteral("i.FNumber"));
+        where.bills += QStringLiteral(" AND b.FStatus = %1").arg(check);
+    where.items = params.itemNumberWhere(QStringLiteral("i.FNumber"));
     params.requireEmpty({QStringLiteral("BBatchNo"), QStringLiteral("EBatchNo"),
                          QStringLiteral("BStockNumber"), QStringLiteral("EStockNumber"),
                          QStringLiteral("BSPNumber"), QStringLiteral("ESPNumber")});
@@ -61,10 +70,10 @@ StockMovementReport::StockMovementReport(ConsoleContext& ctx)
 
 db::RecordsetPtr StockMovementReport::compute(const ReportParams& params) {
     const auto range = params.dateRange(QStringLiteral("BDate"), QStringLiteral("EDate"));
-    const QString where = readWhere(params);
+    const MovementWhere where = readWhere(params);
     const auto connection = accountSet({QStringLiteral("ICStockBill"), QStringLiteral("ICStockBillEntry"),
                                         QStringLiteral("t_ICItem"), QStringLiteral("t_MeasureUnit")});
-    const auto rows = connection->execute(movementSql(range, where));
+    const auto rows = connection->execute(movementSql(range, where.bills, where.items));
     using K = db::FieldKind;
     std::vector<ReportTable::ColumnDef> columns{{QStringLiteral("FItemID"), K::Int32},
                                                 {QStringLiteral("FNumber"), K::Text},

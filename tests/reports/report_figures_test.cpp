@@ -4,6 +4,7 @@
 #include "report_fixture.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace zrk::test {
 namespace {
@@ -12,9 +13,16 @@ using Rows = std::vector<QStringList>;
 const QString kBegin = QStringLiteral("2025-03-01");
 const QString kEnd = QStringLiteral("2025-03-31");
 
-class ReportFigures : public ::testing::Test {
+// Every case runs on the embedded engine and through QODBC over SQLite's ODBC driver (skipped
+// when that driver is not installed), on the same file with the same figures.
+class ReportFigures : public ::testing::TestWithParam<ReportFixture::Path> {
 protected:
-    ReportFixture fixture;
+    void SetUp() override {
+        if (GetParam() == ReportFixture::Path::Odbc && !ReportFixture::odbcDriverInstalled())
+            GTEST_SKIP() << "SQLite's ODBC driver is not installed";
+        fixture = std::make_unique<ReportFixture>(GetParam());
+    }
+    std::unique_ptr<ReportFixture> fixture;
 };
 
 // Receivables, base currency unless said:
@@ -23,7 +31,7 @@ protected:
 //           S4 (04-01) and S5 (cancelled) never count; closing 795.61.
 //           Uninvoiced D11: 10 of SO1's 20 at 226.00 = 113.00 -> raised 452.11, closing 908.61.
 //   乙公司: opening USD 100.00 = 700.00; raised S6 79.10 (USD 11.30); received R3 35.00 (USD 5.00).
-TEST_F(ReportFigures, ReceivablesByCustomer) {
+TEST_P(ReportFigures, ReceivablesByCustomer) {
     const QStringList fields{"FCustName",      "FBeginAmount",  "FAmountFor", "FReceiveAmountFor",
                              "FReceiveAmount", "FRemainAmount", "Fsumsort"};
     struct Case {
@@ -65,22 +73,22 @@ TEST_F(ReportFigures, ReceivablesByCustomer) {
     for (const Case& c : cases) {
         auto params = arApParams(false, true, kBegin, kEnd, QStringLiteral("0"));
         c.change(*params);
-        const auto rs = fixture.receivables(params);
+        const auto rs = fixture->receivables(params);
         EXPECT_EQ(rowsOf(*rs, fields), c.rows) << c.name;
     }
 }
 
 // Payables of 丙工厂: opening 300.00; raised P1 90.40; paid Y1 50.00; closing 340.40. Receipt B22
 // is not invoiced: 4 of PO2's 10 at 83.00 = 33.20.
-TEST_F(ReportFigures, PayablesBySupplier) {
+TEST_P(ReportFigures, PayablesBySupplier) {
     const QStringList fields{"FSupplyName", "FBeginAmount",  "FAmountFor", "FPayAmountFor",
                              "FPayAmount",  "FRemainAmount", "Fsumsort"};
     auto summary = arApParams(true, false, kBegin, kEnd, QStringLiteral("0"));
-    EXPECT_EQ(rowsOf(*fixture.payables(summary), fields),
+    EXPECT_EQ(rowsOf(*fixture->payables(summary), fields),
               (Rows{{"丙工厂", "300.00", "90.40", "50.00", "50.00", "340.40", "0"},
                     {"合计", "300.00", "90.40", "50.00", "50.00", "340.40", "102"}}));
     auto interactive = arApParams(true, true, kBegin, kEnd, std::int32_t(1));
-    const auto rs = fixture.payables(interactive);
+    const auto rs = fixture->payables(interactive);
     rs->setFilter(QStringLiteral("Fsumsort=102"));
     EXPECT_EQ(rowsOf(*rs, fields), (Rows{{"合计", "300.00", "123.60", "50.00", "50.00", "373.60", "102"}}));
 }
@@ -88,7 +96,7 @@ TEST_F(ReportFigures, PayablesBySupplier) {
 // Sales orders of March: SO1 (可乐 20, 10 delivered; 果汁 2 cases of 12 = 24, 12 delivered), SO2
 // (果汁 5, last day, unaudited); SO3 cancelled and SO4 (02-28) do not count. Purchase orders: PO1
 // 可乐 30 received in full, PO2 果汁 10 with 4 received.
-TEST_F(ReportFigures, OrderExecution) {
+TEST_P(ReportFigures, OrderExecution) {
     const QStringList fields{"FNumber",    "FName",        "FClassName", "FOrderQty",
                              "FCommitQty", "FUnCommitQty", "Fsumsort"};
     struct Case {
@@ -119,8 +127,8 @@ TEST_F(ReportFigures, OrderExecution) {
     for (const Case& c : cases) {
         auto params = orderParams(c.sales, kBegin, kEnd);
         params->set(QStringLiteral("CheckState"), c.checkState);
-        const auto rs = c.sales ? fixture.numbered(kSalesReportsRpt138ProgId, 138, params)
-                                : fixture.numbered(kPurchaseReportsRpt119ProgId, 119, params);
+        const auto rs = c.sales ? fixture->numbered(kSalesReportsRpt138ProgId, 138, params)
+                                : fixture->numbered(kPurchaseReportsRpt119ProgId, 119, params);
         EXPECT_EQ(rowsOf(*rs, fields), c.rows) << c.name;
     }
 }
@@ -128,7 +136,7 @@ TEST_F(ReportFigures, OrderExecution) {
 // March: receipts B21 可乐 30 at 180.00 and B22 果汁 4 at 33.33, opening stock O31 one case (12)
 // at 99.99; deliveries D11 10 at 61.00, D12 5 at 30.00, D13 10 at 100.01 (last day, unaudited),
 // D14 2 at 40.00; D15 (02-28) and D16 (cancelled) do not count.
-TEST_F(ReportFigures, StockMovementTotals) {
+TEST_P(ReportFigures, StockMovementTotals) {
     const QStringList fields{"FCurDayInQtyBuy",    "FCurDayInAmountBuy", "FCurDayInQtySum",
                              "FCurDayInAmountSum", "FCurDayOutQtySale",  "FCurDayOutAmountSale",
                              "FCurDayOutQtySum",   "FCurDayOutAmountSum"};
@@ -153,7 +161,7 @@ TEST_F(ReportFigures, StockMovementTotals) {
     for (const Case& c : cases) {
         auto params = stockMovementParams(c.begin, c.end);
         params->set(QStringLiteral("CheckState"), c.checkState);
-        const auto rs = fixture.numbered(kStockReportsRpt171ProgId, 171, params);
+        const auto rs = fixture->numbered(kStockReportsRpt171ProgId, 171, params);
         rs->setFilter(QStringLiteral("Fsumsort=101"));
         EXPECT_EQ(rowsOf(*rs, fields), (Rows{c.total})) << c.name;
     }
@@ -161,7 +169,7 @@ TEST_F(ReportFigures, StockMovementTotals) {
 
 // Stock on hand: 可乐 60 (maximum 50), 果汁 5 (safety 20), 水 30 (10..100), 咖啡 none (safety 3),
 // 茶 none (safety 5) but deleted.
-TEST_F(ReportFigures, OverstockAndShortage) {
+TEST_P(ReportFigures, OverstockAndShortage) {
     const QStringList fields{"FName", "fmodel", "FBUUnitDiff", "Fsumsort"};
     struct Case {
         const char* name;
@@ -185,7 +193,7 @@ TEST_F(ReportFigures, OverstockAndShortage) {
     for (const Case& c : cases) {
         auto params = stockDeviationParams(c.aType);
         params->set(QStringLiteral("ShowDisableItem"), c.showDisabled);
-        const auto rs = fixture.numbered(kStockReportsRpt112ProgId, 112, params);
+        const auto rs = fixture->numbered(kStockReportsRpt112ProgId, 112, params);
         EXPECT_EQ(rowsOf(*rs, fields), c.rows) << c.name;
     }
     // An item-number range keeps 01.003 to 01.005; a quote in a bound is only a character of it.
@@ -201,7 +209,7 @@ TEST_F(ReportFigures, OverstockAndShortage) {
 // Deliveries (income / cost): D11 176.99/61.00, D12 100.10/30.00 (可乐, 甲商店); D13 200.00/100.01
 // (果汁, 甲商店); D14 70.00/40.00 (果汁, 乙公司); all by 销售部 and 张三. Invoices: S1 100.10 costs
 // D12's 30.00, S2 200.00 bills 3 of D13's 10 = 30.003 -> 30.00, S6 70.00 costs D14's 40.00.
-TEST_F(ReportFigures, GrossProfit) {
+TEST_P(ReportFigures, GrossProfit) {
     struct Case {
         const char* name;
         int object;
@@ -243,20 +251,26 @@ TEST_F(ReportFigures, GrossProfit) {
          {{"张三(小计)", "370.10", "100.00", "270.10", "0"}, {"合计", "370.10", "100.00", "270.10", "101"}}},
     };
     for (const Case& c : cases) {
-        const auto rs = fixture.numbered(kCostReportsRpt2167ProgId, 2167,
-                                         grossProfitParams(c.object, c.fromInvoices, kBegin, kEnd));
+        const auto rs = fixture->numbered(kCostReportsRpt2167ProgId, 2167,
+                                          grossProfitParams(c.object, c.fromInvoices, kBegin, kEnd));
         EXPECT_EQ(rowsOf(*rs, {c.nameField, "FIncome", "FCost", "FProfit", "Fsumsort"}), c.rows) << c.name;
     }
 }
 
 // The item rows also carry the model the chart puts beside the name.
-TEST_F(ReportFigures, GrossProfitItemsCarryTheirModel) {
+TEST_P(ReportFigures, GrossProfitItemsCarryTheirModel) {
     const auto rs =
-        fixture.numbered(kCostReportsRpt2167ProgId, 2167, grossProfitParams(0, false, kBegin, kEnd));
+        fixture->numbered(kCostReportsRpt2167ProgId, 2167, grossProfitParams(0, false, kBegin, kEnd));
     rs->setFilter(QStringLiteral("Fsumsort<>101"));
     rs->setSort(QStringLiteral(" FProfit DESC "));
     EXPECT_EQ(rowsOf(*rs, {"FName", "fmodel"}), (Rows{{"可乐", "330ml"}, {"果汁", "1L"}}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, ReportFigures,
+                         ::testing::Values(ReportFixture::Path::Embedded, ReportFixture::Path::Odbc),
+                         [](const ::testing::TestParamInfo<ReportFixture::Path>& info) {
+                             return info.param == ReportFixture::Path::Odbc ? "Odbc" : "Embedded";
+                         });
 
 } // namespace
 } // namespace zrk::test

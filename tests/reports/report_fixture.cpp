@@ -3,6 +3,7 @@
 #include "demo_schema.h"
 #include "reports/report_components.h"
 
+#include <QFile>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -123,7 +124,12 @@ const char* const kDocuments[] = {
 
 } // namespace
 
-ReportFixture::ReportFixture() : file_(dir_.filePath(QStringLiteral("fixture.zrkdb"))) {
+bool ReportFixture::odbcDriverInstalled() {
+    QFile ini(QStringLiteral("/etc/odbcinst.ini"));
+    return ini.open(QIODevice::ReadOnly) && ini.readAll().contains("[SQLite3]");
+}
+
+ReportFixture::ReportFixture(Path path) : file_(dir_.filePath(QStringLiteral("fixture.zrkdb"))), path_(path) {
     sqlite3* db = nullptr;
     if (sqlite3_open(file().toUtf8().constData(), &db) != SQLITE_OK)
         throw std::runtime_error("cannot create the fixture");
@@ -146,7 +152,7 @@ ReportFixture::ReportFixture(const QString& accountSetFile) : file_(accountSetFi
 void ReportFixture::connect() {
     console.ctx.texts().languageCode = 1;
     auto connection = std::make_shared<db::Connection>();
-    connection->open(QStringLiteral("Provider=SQLite;Data Source=") + file());
+    connection->open(connectionString());
     console.ctx.session().companyConnection = connection;
     reports::registerReportComponents(console.ctx);
 }
@@ -155,8 +161,14 @@ void ReportFixture::exec(const QString& sql) {
     console.ctx.session().companyConnection->execute(sql);
 }
 
+QString ReportFixture::connectionString() const {
+    return (path_ == Path::Odbc ? QStringLiteral("Provider=ODBC;Driver=SQLite3;Database=%1")
+                                : QStringLiteral("Provider=SQLite;Data Source=%1"))
+        .arg(file());
+}
+
 QString ReportFixture::propsString() const {
-    return QStringLiteral("ConnectString={Provider=SQLite;Data Source=%1};UserName=boss;").arg(file());
+    return QStringLiteral("ConnectString={%1};UserName=boss;").arg(connectionString());
 }
 
 db::RecordsetPtr ReportFixture::numbered(const QString& progId, std::int16_t reportId,

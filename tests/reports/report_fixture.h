@@ -15,7 +15,12 @@ namespace zrk::test {
 // answers the report tests computed by hand.
 class ReportFixture {
 public:
-    ReportFixture();
+    // How the console reaches the account set: the embedded engine, or QODBC over SQLite's own
+    // ODBC driver on the same file.
+    enum class Path { Embedded, Odbc };
+    static bool odbcDriverInstalled();
+
+    explicit ReportFixture(Path path = Path::Embedded);
     // The reports on an account set that exists already (the demo's).
     explicit ReportFixture(const QString& accountSetFile);
 
@@ -34,9 +39,11 @@ public:
 
 private:
     void connect();
+    QString connectionString() const;
 
     QTemporaryDir dir_;
     QString file_;
+    Path path_ = Path::Embedded;
 };
 
 // The rows of a recordset's view, each field as text: numbers with two decimals.

@@ -252,6 +252,8 @@ ConnectionTarget resolveConnectionString(const QString& text, const QString& sql
             if (normalisedKey(key) != QLatin1String("provider"))
                 parts << odbcItem(key.trimmed(), value);
         target.odbcString = parts.join(QLatin1Char(';'));
+        target.sqliteDriver = connectionValue(items, QStringLiteral("Driver"))
+                                  .contains(QLatin1String("sqlite"), Qt::CaseInsensitive);
     } else {
         throw Error(dberr::ProviderNotFound, QStringLiteral("zrk.Connection"),
                     QStringLiteral("Provider cannot be found: %1").arg(provider));

@@ -32,6 +32,9 @@ struct ConnectionTarget {
     // True when the server is SQL Server (its T-SQL is sent unchanged); false for a generic
     // ODBC data source.
     bool sqlServer = false;
+    // A generic ODBC data source served by SQLite's own ODBC driver (a "Driver" naming SQLite):
+    // its queries go through the dialect layer as on the embedded engine.
+    bool sqliteDriver = false;
 };
 
 // Which ODBC driver reaches SQL Server: the key "ODBC Driver" of the connection string, else

@@ -3,6 +3,7 @@
 #include "platform/db/engine.h"
 #include "platform/db/log_category.h"
 #include "platform/db/sql_literal.h"
+#include "platform/db/tsql_dialect.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -119,10 +120,35 @@ QVariant toQVariant(const Variant& v, FieldKind kind) {
     throw Error(errnum::TypeMismatch, kSource, QStringLiteral("Type mismatch"));
 }
 
+// The catalogue OBJECT_ID reads in the dialect's translation, on a database of SQLite's ODBC driver.
+constexpr const char* kSqliteSysObjects =
+    "CREATE TEMP VIEW IF NOT EXISTS sysobjects AS SELECT rowid AS id, name, CASE type WHEN 'table' THEN "
+    "'U' WHEN 'view' THEN 'V' ELSE 'IX' END AS xtype FROM main.sqlite_master";
+
+// The declarations the dialect layer reads, asked of SQLite through the driver.
+class OdbcTableReader : public tsql::SchemaReader {
+public:
+    explicit OdbcTableReader(const QSqlDatabase& db) : db_(db) {}
+    tsql::TableColumns columns(const QString& table) override {
+        tsql::TableColumns out;
+        QSqlQuery q(db_);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT name, type FROM pragma_table_info(%1)").arg(sqlText(table))))
+            throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
+        while (q.next())
+            out.emplace_back(q.value(0).toString(), q.value(1).toString());
+        return out;
+    }
+
+private:
+    QSqlDatabase db_;
+};
+
 class OdbcEngine : public Engine {
 public:
     explicit OdbcEngine(const ConnectionTarget& target)
-        : name_(QStringLiteral("zrk.db.") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        : name_(QStringLiteral("zrk.db.") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+          translates_(target.sqliteDriver) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name_);
         if (!db.isValid()) {
             db = QSqlDatabase();
@@ -139,6 +165,16 @@ public:
             QSqlDatabase::removeDatabase(name_);
             throw Error(dberr::EngineFailure, kSource, text);
         }
+        if (!translates_)
+            return;
+        try {
+            run(QString::fromLatin1(kSqliteSysObjects), nullptr);
+        } catch (const Error&) {
+            db = QSqlDatabase();
+            QSqlDatabase::database(name_, false).close();
+            QSqlDatabase::removeDatabase(name_);
+            throw;
+        }
     }
 
     ~OdbcEngine() override {
@@ -152,27 +188,24 @@ public:
     QString source() const override { return kSource; }
 
     std::optional<RowStore> execute(const QString& batch, long* affected) override {
-        QSqlQuery q(database());
-        q.setForwardOnly(true);
-        if (!q.exec(batch))
-            throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
+        // Only queries go through the dialect layer: its tables and columns carry SQL Server's
+        // collations, which the engine registers with SQLite and the driver does not know.
+        if (!translates_ || !batch.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+            return run(batch, affected);
+        OdbcTableReader reader(database());
+        const tsql::Program program = tsql::translateBatch(batch, &reader);
         std::optional<RowStore> result;
         long changed = 0;
-        // Every result of the batch is read: the server runs the statements after a SELECT
-        // only as the results before them are consumed.
-        do {
-            if (q.isSelect()) {
-                if (!result)
-                    result = fetch(q);
-                else
-                    while (q.next()) {
-                    }
-            } else if (q.numRowsAffected() > 0) {
-                changed += q.numRowsAffected();
-            }
-        } while (q.nextResult());
-        if (q.lastError().isValid())
-            throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
+        for (const tsql::Step& step : program.steps) {
+            if (step.kind != tsql::Step::Kind::Sql)
+                throw Error(dberr::UnsupportedSyntax, kSource,
+                            QStringLiteral("Not run through SQLite's ODBC driver: %1").arg(step.source));
+            long n = 0;
+            std::optional<RowStore> rows = run(step.sql, &n);
+            if (rows && !result)
+                result = std::move(rows);
+            changed += n;
+        }
         if (affected)
             *affected = changed;
         return result;
@@ -242,6 +275,34 @@ public:
 private:
     QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
 
+    // Runs a batch as the driver takes it.
+    std::optional<RowStore> run(const QString& batch, long* affected) {
+        QSqlQuery q(database());
+        q.setForwardOnly(true);
+        if (!q.exec(batch))
+            throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
+        std::optional<RowStore> result;
+        long changed = 0;
+        // Every result of the batch is read: the server runs the statements after a SELECT
+        // only as the results before them are consumed.
+        do {
+            if (q.isSelect()) {
+                if (!result)
+                    result = fetch(q);
+                else
+                    while (q.next()) {
+                    }
+            } else if (q.numRowsAffected() > 0) {
+                changed += q.numRowsAffected();
+            }
+        } while (q.nextResult());
+        if (q.lastError().isValid())
+            throw Error(dberr::CommandFailed, kSource, errorText(q.lastError()));
+        if (affected)
+            *affected = changed;
+        return result;
+    }
+
     static RowStore fetch(QSqlQuery& q) {
         RowStore rows;
         const QSqlRecord record = q.record();
@@ -255,6 +316,7 @@ private:
     }
 
     QString name_;
+    bool translates_ = false;
     bool inTransaction_ = false;
 };
 

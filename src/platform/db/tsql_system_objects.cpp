@@ -1,6 +1,7 @@
 #include "platform/db/tsql_system_objects.h"
 
 #include "platform/db/tsql_errors.h"
+#include "platform/db/tsql_sqlite_text.h"
 
 namespace zrk::db::tsql {
 
@@ -45,6 +46,12 @@ Step addExtendedProperty(Program& program, const Tokens& t, Range r, const QStri
 } // namespace
 
 FunctionValue objectIdCall(const FunctionCall& call) {
+    // A name written out is resolved here, so that the statement needs no function of the
+    // engine's own (it runs alike through SQLite's ODBC driver).
+    const std::vector<Range>& args = call.arguments;
+    if (args.size() == 1 && args[0].size() == 1 && call.t[args[0].begin].kind == Token::Kind::String)
+        return {QStringLiteral("(SELECT id FROM temp.sysobjects WHERE name = %1 COLLATE NOCASE)")
+                    .arg(quoteText(objectBaseName(call.t[args[0].begin].text)))};
     return {QStringLiteral("(SELECT id FROM temp.sysobjects WHERE name = zrk_objname(%1) COLLATE NOCASE)")
                 .arg(call.argument(0))};
 }

@@ -78,6 +78,10 @@ TEST(ConnectionString, EmbeddedAndGenericOdbcProviders) {
     EXPECT_EQ(t.engine, EngineKind::Odbc);
     EXPECT_FALSE(t.sqlServer);
     EXPECT_EQ(t.odbcString, QStringLiteral("DSN=acct;UID=x"));
+    EXPECT_FALSE(t.sqliteDriver);
+    t = resolveConnectionString(QStringLiteral("Provider=ODBC;Driver=SQLite3;Database=/tmp/a.db"), QString());
+    EXPECT_EQ(t.engine, EngineKind::Odbc);
+    EXPECT_TRUE(t.sqliteDriver); // its queries go through the dialect layer
     try {
         resolveConnectionString(QStringLiteral("Provider=Other.1"), QString());
         FAIL();
