@@ -19,6 +19,7 @@ declare -A may=(
   [shell]="launch db session desktop core platform platform/db"
   [startup]="shell settings board analysis launch db session desktop core platform platform/db"
   [suite]="session desktop core platform platform/db"
+  [plugins]="session desktop core platform platform/db"
   [app]="startup suite shell settings board analysis launch db session desktop core platform platform/db"
 )
 
