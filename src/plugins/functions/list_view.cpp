@@ -42,9 +42,10 @@ QTableView* newTable(QWidget* parent, QAbstractItemModel* model, bool sortable) 
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // No sort indicator before sorting is on: the rows keep the order of the query until a
+    // header is clicked.
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view->setSortingEnabled(sortable);
-    if (sortable)
-        view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     return view;
 }
 
