@@ -21,7 +21,8 @@ declare -A may=(
   [startup]="shell settings board analysis launch_widgets launch db session desktop core platform platform/db"
   [suite]="session desktop core platform platform/db"
   [reports]="session core platform platform/db"
-  [app]="startup suite reports shell settings board analysis launch_widgets launch db session desktop core platform platform/db"
+  [plugins]="session desktop core platform platform/db"
+  [app]="startup suite reports plugins shell settings board analysis launch_widgets launch db session desktop core platform platform/db"
 )
 
 # One line "file<TAB>line<TAB>header" for every quoted include below the source folder.

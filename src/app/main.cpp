@@ -7,6 +7,7 @@
 #include "session/diagnostic_log.h"
 #include "session/installation.h"
 #include "session/message_boxes.h"
+#include "session/session_component_host.h"
 #include "session/texts.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
@@ -92,6 +93,9 @@ int main(int argc, char* argv[]) {
     ctx.session().commandLine = options.launchText;
     zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(settings, &prompts));
     zrk::reports::registerReportComponents(ctx);
+    // The suite's functions come as plug-ins from the folder beside the program.
+    zrk::SessionComponentHost pluginHost(ctx);
+    ctx.components().addPluginFolder(zrk::pluginFolderOf(QCoreApplication::applicationDirPath()), pluginHost);
 
     if (options.action == zrk::ProgramAction::ShowVersion) {
         QTextStream(stdout) << "zrkboss " << QCoreApplication::applicationVersion() << '\n'

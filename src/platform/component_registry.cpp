@@ -2,18 +2,32 @@
 
 #include "platform/caught_error.h"
 #include "platform/log_category.h"
+#include "platform/plugin_catalogue.h"
 
 namespace zrk {
+
+ComponentRegistry::ComponentRegistry() : plugins_(std::make_unique<PluginCatalogue>()) {}
+ComponentRegistry::~ComponentRegistry() = default;
+
+void ComponentRegistry::addPluginFolder(const QString& folder, ComponentHost& host) {
+    plugins_->addFolder(folder, host);
+}
 
 void ComponentRegistry::add(const QString& progId, Factory factory) {
     factories_[progId.toUpper()] = std::move(factory);
 }
 
 bool ComponentRegistry::contains(const QString& progId) const {
-    return factories_.count(progId.toUpper()) > 0;
+    return factories_.count(progId.toUpper()) > 0 || plugins_->provides(progId);
 }
 
 ObjectPtr ComponentRegistry::create(const QString& progId) const {
+    if (plugins_->provides(progId)) {
+        ObjectPtr object = plugins_->create(progId);
+        if (object->progId().isEmpty())
+            object->setProgId(progId);
+        return object;
+    }
     const auto it = factories_.find(progId.toUpper());
     if (it == factories_.end())
         throw Error(errnum::CannotCreateObject, QStringLiteral("zrkboss"),

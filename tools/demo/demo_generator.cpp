@@ -146,6 +146,11 @@ private:
 // ---------------------------------------------------------------------------------------------
 // Money is kept in cents while generating, so that totals add up exactly.
 using Cents = std::int64_t;
+// The bank and cash balances the ledger starts with.
+constexpr Cents kOpeningCash = 5'000'000;    // 50,000.00
+constexpr Cents kOpeningBankA = 150'000'000; // 1,500,000.00
+constexpr Cents kOpeningBankB = 45'000'000;  // 450,000.00
+
 double money(Cents c) {
     return static_cast<double>(c) / 100.0;
 }
@@ -406,6 +411,7 @@ public:
         writeOrders();
         writeInventory();
         writeMasterData();
+        writeChartOfAccounts();
     }
 
 private:
@@ -506,6 +512,7 @@ private:
             {172, "存货收发存汇总表", "存貨收發存匯總表", "Stock movement summary", "ic", 1, "0"},
             {3001, "资产负债表", "資產負債表", "Balance sheet", "gl", 2, "1"},
             {3002, "利润表", "利潤表", "Income statement", "gl", 2, "1"},
+            {3003, "现金流量表", "現金流量表", "Cash flow statement", "gl", 2, "1"},
             {5001, "自定义客户销售排行", "自定義客戶銷售排行", "Custom: customer ranking", "se", 0, "1"},
         };
         Inserter rpt(db_, "t_Rpt_Content",
@@ -1158,6 +1165,72 @@ private:
 
     // Master data last: the items' stock limits are set against the stock the year ended with, so
     // that the warning reports always have something to show (about a fifth short, a sixth over).
+    // The sum in cents of one column over the rows a query selects.
+    Cents centsSum(const std::string& sql) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " (" + sql + ")");
+        const Cents sum = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
+        sqlite3_finalize(stmt);
+        return sum;
+    }
+
+    // A small business's chart of accounts. The opening balances of receivables, payables and
+    // stock are those the data bring forward; the bank and cash balances are given, and paid-in
+    // capital balances the opening position.
+    void writeChartOfAccounts() {
+        const Cents receivable =
+            centsSum("SELECT SUM(CAST(ROUND(FAmount*100) AS INTEGER)) FROM t_RP_InitBal WHERE FType = 1");
+        const Cents payable =
+            centsSum("SELECT SUM(CAST(ROUND(FAmount*100) AS INTEGER)) FROM t_RP_InitBal WHERE FType = 2");
+        const Cents stock =
+            centsSum("SELECT SUM(CAST(ROUND(e.FAmount*100) AS INTEGER)) FROM ICStockBill b "
+                     "JOIN ICStockBillEntry e ON e.FInterID = b.FInterID WHERE b.FTranType = 10");
+        const Cents cash = kOpeningCash, bankA = kOpeningBankA, bankB = kOpeningBankB;
+        const Cents capital = cash + bankA + bankB + receivable + stock - payable;
+        struct Account {
+            int id;
+            const char* number;
+            const char* name;
+            int dc, parent, group;
+            bool detail;
+            Cents balance;
+        };
+        const Account accounts[] = {
+            {1, "1001", "库存现金", 1, 0, 1, true, cash},
+            {2, "1002", "银行存款", 1, 0, 1, false, bankA + bankB},
+            {3, "1002.01", "工商银行", 1, 2, 1, true, bankA},
+            {4, "1002.02", "建设银行", 1, 2, 1, true, bankB},
+            {5, "1012", "其他货币资金", 1, 0, 1, true, 0},
+            {6, "1122", "应收账款", 1, 0, 1, true, receivable},
+            {7, "1123", "预付账款", 1, 0, 1, true, 0},
+            {8, "1221", "其他应收款", 1, 0, 1, true, 0},
+            {9, "1405", "库存商品", 1, 0, 1, true, stock},
+            {10, "1601", "固定资产", 1, 0, 1, true, 0},
+            {11, "1602", "累计折旧", -1, 0, 1, true, 0},
+            {12, "2001", "短期借款", -1, 0, 2, true, 0},
+            {13, "2202", "应付账款", -1, 0, 2, true, payable},
+            {14, "2203", "预收账款", -1, 0, 2, true, 0},
+            {15, "2211", "应付职工薪酬", -1, 0, 2, true, 0},
+            {16, "2221", "应交税费", -1, 0, 2, false, 0},
+            {17, "2221.01", "应交增值税", -1, 16, 2, true, 0},
+            {18, "3001", "实收资本", -1, 0, 3, true, capital},
+            {19, "3103", "本年利润", -1, 0, 3, true, 0},
+            {20, "3104", "利润分配", -1, 0, 3, true, 0},
+            {21, "5001", "主营业务收入", -1, 0, 5, true, 0},
+            {22, "5401", "主营业务成本", 1, 0, 5, true, 0},
+            {23, "5601", "销售费用", 1, 0, 5, true, 0},
+            {24, "5602", "管理费用", 1, 0, 5, true, 0},
+            {25, "5603", "财务费用", 1, 0, 5, true, 0},
+        };
+        Inserter chart(
+            db_, "t_Account",
+            "FAccountID,FNumber,FName,FLevel,FDC,FParentID,FDetail,FGroupID,FBeginBalance,FDeleted");
+        for (const Account& a : accounts)
+            chart.row({a.id, a.number, a.name, a.parent ? 2 : 1, a.dc, a.parent, a.detail ? 1 : 0, a.group,
+                       money(a.balance), 0});
+    }
+
     void writeMasterData() {
         Inserter classes(db_, "t_ItemClass", "FItemClassID,FNumber,FName");
         for (const auto& [id, no, name] :

@@ -56,6 +56,15 @@ const std::vector<TableDef> kTables = {
                "FDescription NVARCHAR(255) NOT NULL DEFAULT '', FSalt VARCHAR(64) NOT NULL, "
                "FPasswordHash VARCHAR(128) NOT NULL, FHashIterations INT NOT NULL, "
                "FForbidden SMALLINT NOT NULL DEFAULT 0"},
+    // --- chart of accounts: FDC 1 debit, -1 credit; FGroupID 1 assets, 2 liabilities, 3 equity,
+    // 4 costs, 5 profit and loss; FBeginBalance at the start of the ledger, in the account's
+    // direction ---------------------------------------------------------------------------------
+    {"t_Account",
+     "FAccountID INT NOT NULL PRIMARY KEY, FNumber NVARCHAR(80) NOT NULL UNIQUE, FName NVARCHAR(255) NOT "
+     "NULL, "
+     "FLevel SMALLINT NOT NULL DEFAULT 1, FDC SMALLINT NOT NULL, FParentID INT NOT NULL DEFAULT 0, "
+     "FDetail BIT NOT NULL DEFAULT 1, FGroupID INT NOT NULL, FBeginBalance DECIMAL(20,2) NOT NULL DEFAULT 0, "
+     "FDeleted SMALLINT NOT NULL DEFAULT 0"},
     // --- core data ----------------------------------------------------------------------------
     {"t_ItemClass",
      "FItemClassID INT NOT NULL PRIMARY KEY, FNumber NVARCHAR(30) NOT NULL, FName NVARCHAR(80) NOT NULL"},
