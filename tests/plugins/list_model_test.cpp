@@ -112,6 +112,30 @@ TEST(RecordTableModel, ShowsTheVisibleColumnsAsTheirKindsSay) {
     EXPECT_EQ(model.statusText(), QStringLiteral("共 %1 行*").arg(4));
 }
 
+// The list's own words (a balance side, a flag) are shown in the session's language; the
+// account set's texts are shown as stored.
+TEST(RecordTableModel, TranslatesItsOwnWordsButNotTheData) {
+    auto rows = std::make_shared<db::RowStore>();
+    rows->columns = {{QStringLiteral("FName"), db::FieldKind::Text},
+                     {QStringLiteral("FDCText"), db::FieldKind::Text},
+                     {QStringLiteral("FDetail"), db::FieldKind::Int32}};
+    for (const auto& [name, side, detail] : {std::tuple{"借", "借", 1}, std::tuple{"现金", "贷", 0}}) {
+        rows->appendText(name, std::char_traits<char>::length(name));
+        rows->appendText(side, std::char_traits<char>::length(side));
+        rows->appendInt(detail);
+    }
+    TableData table;
+    table.columns = {{QStringLiteral("FName"), QStringLiteral("名称"), ColumnKind::Text},
+                     {QStringLiteral("FDCText"), QStringLiteral("余额方向"), ColumnKind::Term},
+                     {QStringLiteral("FDetail"), QStringLiteral("明细科目"), ColumnKind::Flag}};
+    table.rows = rows;
+    RecordTableModel model([](const QString& t) { return QStringLiteral("<") + t + QStringLiteral(">"); });
+    model.setTable(table);
+    EXPECT_EQ(column(model, 0), (QStringList{"借", "现金"}));
+    EXPECT_EQ(column(model, 1), (QStringList{"<借>", "<贷>"}));
+    EXPECT_EQ(column(model, 2), (QStringList{"<是>", ""}));
+}
+
 TEST(RecordTableModel, SortsByNumberOrTextAndKeepsTheOrderWhileSearching) {
     RecordTableModel model(nullptr);
     model.setTable(fixture());

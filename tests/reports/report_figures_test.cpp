@@ -201,7 +201,7 @@ TEST_P(ReportFigures, OverstockAndShortage) {
     params->set(QStringLiteral("ShowDisableItem"), std::int16_t(1));
     params->set(QStringLiteral("BItemNumber"), QStringLiteral("01.003"));
     params->set(QStringLiteral("EItemNumber"), QStringLiteral("01.005'"));
-    const auto rs = fixture.numbered(kStockReportsRpt112ProgId, 112, params);
+    const auto rs = fixture->numbered(kStockReportsRpt112ProgId, 112, params);
     EXPECT_EQ(rowsOf(*rs, fields),
               (Rows{{"茶", "", "-5.00", "0"}, {"咖啡", "", "-3.00", "0"}, {"合计", "", "-8.00", "101"}}));
 }

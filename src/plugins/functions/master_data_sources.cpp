@@ -1,4 +1,5 @@
 // The core-data lists, the chart of accounts and the price lists.
+#include "platform/db/sql_literal.h"
 #include "plugins/functions/list_source.h"
 
 namespace zrk::functions {
@@ -117,14 +118,14 @@ ListSourcePtr accountSource() {
     return fixedList(
         QStringLiteral("会计科目"),
         QStringLiteral(
-            "SELECT a.FNumber, a.FName, a.FLevel, "
-            "CASE WHEN a.FDC = 1 THEN '借' ELSE '贷' END AS FDCText, "
+            "SELECT a.FNumber, a.FName, a.FLevel, CASE WHEN a.FDC = 1 THEN %1 ELSE %2 END AS FDCText, "
             "p.FNumber AS FParentNumber, a.FDetail, a.FBeginBalance "
-            "FROM t_Account a LEFT JOIN t_Account p ON p.FAccountID = a.FParentID ORDER BY a.FNumber"),
+            "FROM t_Account a LEFT JOIN t_Account p ON p.FAccountID = a.FParentID ORDER BY a.FNumber")
+            .arg(db::sqlNText(QStringLiteral("借")), db::sqlNText(QStringLiteral("贷"))),
         {{"FNumber", "科目代码"},
          {"FName", "科目名称"},
          {"FLevel", "级次", K::Number},
-         {"FDCText", "余额方向"},
+         {"FDCText", "余额方向", K::Term},
          {"FParentNumber", "上级科目"},
          {"FDetail", "明细科目", K::Flag},
          {"FBeginBalance", "期初余额", K::Money}});

@@ -50,6 +50,7 @@ QString cellDisplayText(const db::RowStore& rows, int row, int column, ColumnKin
     case ColumnKind::Flag:
         return number && numberOf(c) == 1 ? QStringLiteral("是") : QString();
     case ColumnKind::Text:
+    case ColumnKind::Term:
     case ColumnKind::Hidden:
         break;
     }
@@ -92,8 +93,10 @@ int RecordTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString RecordTableModel::cellText(int storeRow, int visibleColumn) const {
-    return cellDisplayText(*table_.rows, storeRow, storeColumn(visibleColumn),
-                           visibleSpec(visibleColumn).kind);
+    const ColumnKind kind = visibleSpec(visibleColumn).kind;
+    const QString text = cellDisplayText(*table_.rows, storeRow, storeColumn(visibleColumn), kind);
+    const bool ownWord = kind == ColumnKind::Flag || kind == ColumnKind::Term;
+    return ownWord && translate_ && !text.isEmpty() ? translate_(text) : text;
 }
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const {

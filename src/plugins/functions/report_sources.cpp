@@ -109,15 +109,17 @@ ListSourcePtr safetyStock() {
         QStringLiteral("安全库存预警分析表"), ParameterKind::None,
         [](const ListParameters&) {
             return QStringLiteral(
-                "SELECT i.FNumber, i.FName, i.FModel, COALESCE(s.qty, 0) AS FQty, i.FSecInv, i.FHighLimit, "
-                "CASE WHEN COALESCE(s.qty, 0) < i.FSecInv THEN '短缺' ELSE '超储' END AS FState, "
-                "CASE WHEN COALESCE(s.qty, 0) < i.FSecInv THEN COALESCE(s.qty, 0) - i.FSecInv "
-                "ELSE COALESCE(s.qty, 0) - i.FHighLimit END AS FDiff FROM t_ICItem i "
-                "LEFT JOIN (SELECT FItemID, SUM(FQty) AS qty FROM ICInventory GROUP BY FItemID) s ON "
-                "s.FItemID = i.FItemID "
-                "WHERE i.FDeleted = 0 AND (COALESCE(s.qty, 0) < i.FSecInv OR COALESCE(s.qty, 0) > "
-                "i.FHighLimit) "
-                "ORDER BY FState, i.FNumber");
+                       "SELECT i.FNumber, i.FName, i.FModel, COALESCE(s.qty, 0) AS FQty, i.FSecInv, "
+                       "i.FHighLimit, "
+                       "CASE WHEN COALESCE(s.qty, 0) < i.FSecInv THEN %1 ELSE %2 END AS FState, "
+                       "CASE WHEN COALESCE(s.qty, 0) < i.FSecInv THEN COALESCE(s.qty, 0) - i.FSecInv "
+                       "ELSE COALESCE(s.qty, 0) - i.FHighLimit END AS FDiff FROM t_ICItem i "
+                       "LEFT JOIN (SELECT FItemID, SUM(FQty) AS qty FROM ICInventory GROUP BY FItemID) s ON "
+                       "s.FItemID = i.FItemID "
+                       "WHERE i.FDeleted = 0 AND (COALESCE(s.qty, 0) < i.FSecInv OR COALESCE(s.qty, 0) > "
+                       "i.FHighLimit) "
+                       "ORDER BY FState, i.FNumber")
+                .arg(db::sqlNText(QStringLiteral("短缺")), db::sqlNText(QStringLiteral("超储")));
         },
         std::vector<ColumnSpec>{{"FNumber", "物料代码"},
                                 {"FName", "物料名称"},
@@ -125,7 +127,7 @@ ListSourcePtr safetyStock() {
                                 {"FQty", "库存数量", K::Number},
                                 {"FSecInv", "安全库存", K::Number},
                                 {"FHighLimit", "最高库存", K::Number},
-                                {"FState", "预警"},
+                                {"FState", "预警", K::Term},
                                 {"FDiff", "差异数量", K::Number}});
 }
 

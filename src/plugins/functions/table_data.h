@@ -17,6 +17,7 @@ enum class ColumnKind {
     Cents,  // an exact amount in integer cents
     Date,   // the day of a stored date
     Flag,   // 1 shown as "是", anything else as ""
+    Term,   // a fixed word of the list's own (a balance side, a state), shown translated
     Hidden, // a key that is not shown (the bill's FInterID)
 };
 
