@@ -11,6 +11,10 @@ ComponentRegistry::~ComponentRegistry() = default;
 
 void ComponentRegistry::addPluginFolder(const QString& folder, ComponentHost& host) {
     plugins_->addFolder(folder, host);
+    for (const QString& progId : plugins_->progIds())
+        if (factories_.count(progId.toUpper()) > 0)
+            qCWarning(lcPlatform) << "plug-in folder" << folder << "offers" << progId
+                                  << "which the program provides itself; the program's own is kept";
 }
 
 void ComponentRegistry::add(const QString& progId, Factory factory) {
@@ -21,8 +25,10 @@ bool ComponentRegistry::contains(const QString& progId) const {
     return factories_.count(progId.toUpper()) > 0 || plugins_->provides(progId);
 }
 
+// The program's own components come first: a library dropped into the plug-in folder adds
+// functions but cannot stand in for the log-on, the session or any other built-in component.
 ObjectPtr ComponentRegistry::create(const QString& progId) const {
-    if (plugins_->provides(progId)) {
+    if (factories_.count(progId.toUpper()) == 0 && plugins_->provides(progId)) {
         ObjectPtr object = plugins_->create(progId);
         if (object->progId().isEmpty())
             object->setProgId(progId);

@@ -79,12 +79,17 @@ TEST(PluginFolder, StartsAFunctionTheProgramWasBuiltWithout) {
     EXPECT_EQ(fake->forms[0].form->statusString(), QStringLiteral("greeting shown"));
 }
 
-TEST(PluginFolder, APluginComesBeforeARegisteredStandIn) {
+// A library in the folder cannot replace one of the program's own components; its other
+// ProgIDs still serve.
+TEST(PluginFolder, TheProgramsOwnComponentComesBeforeAPluginOfTheSameName) {
     PluginFolder folder;
     PluginConsole console;
     console.ctx.components().add(kGreeting, [] { return std::make_shared<Dictionary>(); });
     console.ctx.components().addPluginFolder(folder.dir.path(), console.host);
-    EXPECT_NE(tryInterface<IBizConsole>(console.ctx.components().create(kGreeting)), nullptr);
+    const ObjectPtr own = console.ctx.components().create(kGreeting.toLower());
+    EXPECT_EQ(tryInterface<IBizConsole>(own), nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<Dictionary>(own), nullptr);
+    EXPECT_NE(console.ctx.components().create(QStringLiteral("TestExtra.GreetingView")), nullptr);
 }
 
 TEST(PluginFolder, ALibraryThatCannotBeLoadedRaises429WithTheLoadersReason) {
