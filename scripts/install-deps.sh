@@ -16,7 +16,7 @@ esac
 packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
-  qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-svg-dev
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libsodium-dev libssl-dev
   dbus dbus-x11 libdbus-1-dev
