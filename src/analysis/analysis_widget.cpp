@@ -6,6 +6,7 @@
 #include "analysis/twips_rect.h"
 #include "desktop/artwork.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QEvent>
@@ -102,7 +103,7 @@ void AnalysisWidget::buildResultArea() {
     orderGrid_ = new QTableView(resultArea_);
     orderModel_ = new QStandardItemModel(orderGrid_);
     orderGrid_->setModel(orderModel_);
-    styleGridView(*orderGrid_, 24);
+    styleGridView(*orderGrid_, 18); // six rows in the grid's fixed height
 }
 
 QChart& AnalysisWidget::chart() {
@@ -145,13 +146,19 @@ void AnalysisWidget::showSelectors() {
 
 void AnalysisWidget::showResult() {
     const ResultView view = presenter_.resultView();
-    if (view == ResultView::Chart)
-        buildChart(chart(), presenter_.chart(), presenter_.chartRowLabels(), tr_);
+    if (view == ResultView::Chart) {
+        // A fresh chart for every result, so that nothing of the last one stays behind.
+        QChart* last = chartView_->chart();
+        auto* fresh = new QChart;
+        buildChart(*fresh, presenter_.chart(), presenter_.chartRowLabels(), tr_);
+        chartView_->setChart(fresh);
+        delete last;
+    }
     chartView_->setVisible(view == ResultView::Chart);
     orderGrid_->setVisible(view == ResultView::OrderGrid);
     noData_->setVisible(view == ResultView::Placeholder);
     if (view == ResultView::OrderGrid) {
-        showGrid(*orderGrid_, *orderModel_, presenter_.orderGrid(), 1, tr_);
+        showGrid(*orderGrid_, *orderModel_, presenter_.orderGrid(), tr_);
         orderGrid_->setSpan(0, 0, 1, 3);
         orderGrid_->setSpan(3, 0, 1, 3);
     }

@@ -47,16 +47,14 @@ QStringList uniqueLabels(const QStringList& labels) {
             label += QChar(0x200B);
         out << label;
     }
-    return out.isEmpty() ? QStringList{QString()} : out;
+    // A single empty category would be numbered by the axis.
+    return out.isEmpty() || out == QStringList{QString()} ? QStringList{QStringLiteral(" ")} : out;
 }
 
 } // namespace
 
 void buildChart(QChart& chart, const ChartResult& result, const QStringList& rowLabels,
                 const Translator& tr) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
-        chart.removeAxis(axis), delete axis;
     chart.legend()->setAlignment(Qt::AlignRight);
     chart.setBackgroundPen(QPen(QColor(43, 45, 1)));
     chart.setBackgroundBrush(Qt::white);
@@ -74,6 +72,7 @@ void buildChart(QChart& chart, const ChartResult& result, const QStringList& row
     QPen dotted(gridLineColour());
     dotted.setStyle(Qt::DotLine);
     values->setGridLinePen(dotted);
+    values->setLabelFormat(QStringLiteral("%.0f"));
     chart.addAxis(categories, Qt::AlignBottom);
     chart.addAxis(values, Qt::AlignLeft);
     series->attachAxis(categories);

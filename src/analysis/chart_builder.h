@@ -13,7 +13,7 @@ namespace zrk::analysis {
 
 using Translator = std::function<QString(const QString&)>;
 
-// Replaces the chart's series and axes by those of the result; rowLabels are the category
+// Fills a new chart with the series and axes of the result; rowLabels are the category
 // labels as shown (the receipts/payments chart's abbreviated or full names).
 void buildChart(QChart& chart, const ChartResult& result, const QStringList& rowLabels, const Translator& tr);
 

@@ -15,10 +15,17 @@ bool isFigure(const TextGrid& grid, int column, int row) {
     return false;
 }
 
+int firstColumnOf(const TextGrid& grid) {
+    for (int row = 0; row <= grid.rowCount(); ++row)
+        if (!grid.text(0, row).isEmpty())
+            return 0;
+    return 1;
+}
+
 } // namespace
 
-void showGrid(QTableView& view, QStandardItemModel& model, const TextGrid& grid, int firstColumn,
-              const Translator& tr) {
+void showGrid(QTableView& view, QStandardItemModel& model, const TextGrid& grid, const Translator& tr) {
+    const int firstColumn = firstColumnOf(grid);
     const int columns = grid.columnCount() - firstColumn + 1;
     model.setRowCount(grid.rowCount());
     model.setColumnCount(columns);

@@ -10,9 +10,9 @@ class QTableView;
 
 namespace zrk::analysis {
 
-// Columns firstColumn..columnCount and rows 1..rowCount of the grid; row 0 is the header.
-void showGrid(QTableView& view, QStandardItemModel& model, const TextGrid& grid, int firstColumn,
-              const Translator& tr);
+// Rows 1..rowCount of the grid, row 0 as the header; column 0 (the row headings) only when it
+// holds any.
+void showGrid(QTableView& view, QStandardItemModel& model, const TextGrid& grid, const Translator& tr);
 
 // A read-only table with fixed rows, no row numbers, as the panel's grids look.
 void styleGridView(QTableView& view, int rowHeight);

@@ -36,7 +36,7 @@ void SummaryPane::show(const TextGrid& grid, const Translator& tr) {
     unit_->setText(tr(grid.unit()));
     caption_->adjustSize();
     unit_->adjustSize();
-    showGrid(*grid_, *model_, grid, 0, tr);
+    showGrid(*grid_, *model_, grid, tr);
     resizeEvent(nullptr);
 }
 

@@ -16,7 +16,7 @@ class QTableView;
 namespace zrk::analysis {
 
 // The pane height the region's design gives, and the region's height with its margins (twips).
-inline constexpr int kPaneHeight = 2940;
+inline constexpr int kPaneHeight = 3240;
 inline constexpr int kSummaryRegionHeight = 150 + kPaneHeight + 150;
 
 class SummaryPane : public QWidget {
