@@ -103,6 +103,9 @@ private:
     void selectAnalysis(int index);
     void fillCurrencies();
     std::optional<DateRange> selectedRange() const;
+    void refreshOrders(bool sales, bool interactive);
+    // The result's rows the filter leaves, in the chart; no recordset changes nothing.
+    void showDetailRows(const db::RecordsetPtr& rs, const QString& filter, int analysis);
     void writeOrderFigures(bool sales, bool interactive, const std::vector<double>& figures);
     void showError(const class Error& error);
     QStringList analysisLines() const;

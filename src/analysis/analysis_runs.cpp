@@ -60,11 +60,8 @@ void AnalysisPresenter::analyseReceiptsPayments() {
         const ArApSelection selection{selectedRange(), document_.selectedData(), document_.selectedText()};
         const auto params = suppliers ? buildPayableParams(true, selection, today_())
                                       : buildReceivableParams(true, selection, today_());
-        const auto rs = runArApReport(ctx_, suppliers, params, std::int16_t(1));
-        if (!rs)
-            return;
-        rs->setFilter(QStringLiteral("Fsumsort<>102"));
-        showAnalysisResult(rs.get(), 1, object_.index);
+        showDetailRows(runArApReport(ctx_, suppliers, params, std::int16_t(1)),
+                       QStringLiteral("Fsumsort<>102"), 1);
     } catch (const Error& e) {
         showError(e);
     }
@@ -84,34 +81,29 @@ void AnalysisPresenter::analyseStockByWarehouse() {
 
 void AnalysisPresenter::analyseStockDeviation() {
     try {
-        const auto rs =
-            runNumberedReport(ctx_, kStockReportsRpt112ProgId, 112, stockDeviationParams(object_.index));
-        if (!rs)
-            return;
-        rs->setFilter(QStringLiteral("Fsumsort<>101"));
-        showAnalysisResult(rs.get(), 4, object_.index);
+        showDetailRows(
+            runNumberedReport(ctx_, kStockReportsRpt112ProgId, 112, stockDeviationParams(object_.index)),
+            QStringLiteral("Fsumsort<>101"), 4);
     } catch (const Error& e) {
         showError(e);
     }
 }
 
 void AnalysisPresenter::refreshPurchaseOrders(bool interactive) {
-    try {
-        const auto range = interactive ? selectedRange() : dayRange(today_());
-        const auto rs =
-            runNumberedReport(ctx_, kPurchaseReportsRpt119ProgId, 119, purchaseOrderParams(range));
-        writeOrderFigures(false, interactive,
-                          filteredFigures(rs.get(), QStringLiteral("Fsumsort=101"), kOrderFields));
-    } catch (const Error& e) {
-        showError(e);
-    }
+    refreshOrders(false, interactive);
 }
 
 void AnalysisPresenter::refreshSalesOrders(bool interactive) {
+    refreshOrders(true, interactive);
+}
+
+void AnalysisPresenter::refreshOrders(bool sales, bool interactive) {
     try {
         const auto range = interactive ? selectedRange() : dayRange(today_());
-        const auto rs = runNumberedReport(ctx_, kSalesReportsRpt138ProgId, 138, salesOrderParams(range));
-        writeOrderFigures(true, interactive,
+        const auto rs =
+            sales ? runNumberedReport(ctx_, kSalesReportsRpt138ProgId, 138, salesOrderParams(range))
+                  : runNumberedReport(ctx_, kPurchaseReportsRpt119ProgId, 119, purchaseOrderParams(range));
+        writeOrderFigures(sales, interactive,
                           filteredFigures(rs.get(), QStringLiteral("Fsumsort=101"), kOrderFields));
     } catch (const Error& e) {
         showError(e);
@@ -166,6 +158,13 @@ void AnalysisPresenter::refreshTodayStock() {
     } catch (const Error& e) {
         showError(e);
     }
+}
+
+void AnalysisPresenter::showDetailRows(const db::RecordsetPtr& rs, const QString& filter, int analysis) {
+    if (!rs)
+        return;
+    rs->setFilter(filter);
+    showAnalysisResult(rs.get(), analysis, object_.index);
 }
 
 void AnalysisPresenter::showAnalysisResult(db::Recordset* rs, int analysis, int objectIndex) {
