@@ -92,7 +92,8 @@ public:
         return w_.periodRows;
     }
     void execute3(const QString& sql) override { w_.appQueries << sql; }
-    db::RecordsetPtr getRsBySQL(const QString&, const QString&) override {
+    db::RecordsetPtr getRsBySQL(const QString&, const QString& sql) override {
+        w_.reportQueries << sql;
         if (w_.currencyFailure)
             throw *w_.currencyFailure;
         return w_.currencyRows;

@@ -41,6 +41,7 @@ struct AnalysisWorld {
     QStringList appQueries;             // what DbGateway.AppConnection ran
     db::RecordsetPtr periodRows;        // its answer
     db::RecordsetPtr currencyRows;      // ReportQuery.ClsReport's answer
+    QStringList reportQueries;          // and what it was asked
     std::optional<Error> currencyFailure;
     bool arApInitialized = true;
 
