@@ -1,5 +1,7 @@
 #include "analysis/chart_builder.h"
 
+#include "analysis/bar_value_labels.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -27,14 +29,8 @@ QBarSeries* makeSeries(const ChartResult& result, const Translator& tr) {
             *set << (s < int(category.size()) ? category[std::size_t(s)] : 0.0);
         if (const auto colour = seriesColour(result.layout, s))
             set->setColor(*colour);
-        set->setLabelColor(dataLabelColour());
-        set->setLabelFont(titleFont());
         series->append(set);
     }
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(QStringLiteral("@value"));
-    series->setLabelsPrecision(12);
     return series;
 }
 
@@ -84,6 +80,7 @@ void buildChart(QChart& chart, const ChartResult& result, const QStringList& row
             low = std::min(low, v), high = std::max(high, v);
     values->setRange(low * 1.15, high > 0 ? high * 1.15 : 1.0);
     values->applyNiceNumbers();
+    new BarValueLabels(chart, *series);
 }
 
 void setCategoryLabels(QChart& chart, const QStringList& rowLabels) {

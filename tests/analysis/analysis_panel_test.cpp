@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
@@ -147,13 +148,23 @@ TEST_F(PanelOnAccountSet, NineWarehousesShowSevenBarsTwoInTheChartsOwnColours) {
     createPanel();
     std::vector<std::vector<Variant>> rows;
     for (int i = 0; i < 9; ++i)
-        rows.push_back({QStringLiteral("仓库%1").arg(i), double(90 - i)});
+        rows.push_back({QStringLiteral("仓库%1").arg(i), double(9000 - 1000 * i) + 0.5});
     QTest::mouseClick(&widget().tab(2), Qt::LeftButton);
     const auto rs = test::makeRecordset({QStringLiteral("Fstockname"), QStringLiteral("sumQty")}, rows);
     panel->presenter().showAnalysisResult(rs.get(), 2, 0);
     ASSERT_TRUE(series());
     ASSERT_EQ(series()->count(), 7);
     EXPECT_EQ(series()->barSets()[4]->color(), QColor(71, 194, 0));
+    // The data labels in the panel's number format, in their colour.
+    QStringList labels;
+    for (QGraphicsItem* item : widget().chart().childItems())
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            labels << text->text();
+            EXPECT_EQ(text->brush().color(), QColor(34, 43, 144));
+        }
+    EXPECT_EQ(labels.size(), 7);
+    EXPECT_TRUE(labels.contains(QStringLiteral("9,000.50"))) << labels.join(' ').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("3,000.50")));
     for (int i : {5, 6})
         for (const QColor fixed : {QColor(254, 203, 0), QColor(90, 138, 205), QColor(3, 37, 105),
                                    QColor(208, 0, 0), QColor(71, 194, 0)})
