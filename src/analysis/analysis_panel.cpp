@@ -28,6 +28,10 @@ AnalysisPanel::AnalysisPanel(ConsoleContext& ctx, IAnalysisHost& host, QWidget* 
     analysis_ =
         new AnalysisWidget(parent, presenter_, tr, twipsPerPixel_, [&host] { return host.sizeFactor(); });
     analysis_->onChartDoubleClick = [this] { toggleZoom(); };
+    analysis_->whileBusy = [&ctx](const std::function<void()>& run) {
+        WaitCursor wait(ctx);
+        run();
+    };
     summariesChanged();
     presenter_.setView(this);
 }

@@ -226,11 +226,11 @@ bool AnalysisWidget::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < kAnalysisCount; ++i)
             if (watched == tabs_[std::size_t(i)]) {
-                presenter_.clickTab(i);
+                whileBusy([this, i] { presenter_.clickTab(i); });
                 return true;
             }
         if (watched == search_) {
-            presenter_.search();
+            whileBusy([this] { presenter_.search(); });
             return true;
         }
     }

@@ -45,6 +45,10 @@ public:
 
     // Called with the chart's double click.
     std::function<void()> onChartDoubleClick;
+    // Runs a tab click or a search with the hourglass up.
+    std::function<void(const std::function<void()>&)> whileBusy = [](const std::function<void()>& run) {
+        run();
+    };
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
