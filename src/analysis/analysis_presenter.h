@@ -107,7 +107,7 @@ private:
     // The result's rows the filter leaves, in the chart; no recordset changes nothing.
     void showDetailRows(const db::RecordsetPtr& rs, const QString& filter, int analysis);
     void writeOrderFigures(bool sales, bool interactive, const std::vector<double>& figures);
-    void showError(const class Error& error);
+    void showError(const Error& error);
     QStringList analysisLines() const;
     template <class F> void notify(F member) {
         if (view_)
