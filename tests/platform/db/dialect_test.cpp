@@ -513,6 +513,9 @@ TEST_F(DateComparison, ALiteralThatIsNoDateRaisesAnError) {
         {"FDate = '2026-02-30'", dberr::CommandFailed, "out-of-range value: '2026-02-30'"},
         {"FDate <= '2026-12-10 10:00 PM'", dberr::UnsupportedSyntax, "'2026-12-10 10:00 PM'"},
         {"FDate > Convert(datetime, 'Dec 10 2026')", dberr::UnsupportedSyntax, "'Dec 10 2026'"},
+        // The server takes no sign before a date; here it would compare wrongly without a word.
+        {"+FDate < '2026-12-10'", dberr::UnsupportedSyntax, "a sign before the date 'FDate'"},
+        {"FID = 1 and -FDate >= '2026-12-10'", dberr::UnsupportedSyntax, "a sign before the date 'FDate'"},
     };
     for (const Case& c : cases) {
         try {
@@ -524,6 +527,9 @@ TEST_F(DateComparison, ALiteralThatIsNoDateRaisesAnError) {
                 << c.where << " -> " << e.description().toStdString();
         }
     }
+    // A sign before a number, and a sum with a date, are what they were.
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Bill where +FID < 3 and 1 + FID > 1")),
+              QStringLiteral("2"));
     // The same texts against a text column are plain texts.
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Bill where FText = '2026-02-30' or FText = "
                                     "'2026-12-10 10:00 PM'")),
