@@ -52,7 +52,7 @@ TEST(RefreshInterval, TheBoxTakesDigitsTheFullStopBackspaceAndCharacter190) {
     EXPECT_TRUE(refreshKeyPasses(QChar(8)));
     EXPECT_TRUE(refreshKeyPasses(QChar(190)));
     for (QChar c : QStringLiteral("e-+, a\t\r\x16五０"))
-        EXPECT_FALSE(refreshKeyPasses(c)) << c.unicode();
+        EXPECT_FALSE(refreshKeyPasses(c)) << int(c.unicode());
 }
 
 } // namespace

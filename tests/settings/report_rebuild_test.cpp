@@ -1,6 +1,7 @@
 // The console started on its own copy of the demo installation: a saved report setting makes the
 // frame rebuild the board from the database, which then holds the new list in the new order.
 #include "demo_install.h"
+#include "settings/grid_clicks.h"
 #include "settings/settings_dialogs.h"
 #include "shell/main_frame.h"
 #include "startup/console_start.h"
@@ -85,10 +86,8 @@ TEST_F(ReportRebuild, AfterASaveTheRebuiltBoardReadsTheNewListInTheNewOrder) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdDeleteAll")), Qt::LeftButton);
         const int rows = left->model()->rowCount();
         for (int row : {rows - 2, rows - 2, 0}) { // the last but one twice: the last two, swapped
-            const QModelIndex cell = left->model()->index(row, 0);
-            left->scrollTo(cell);
-            chosen << cell.data().toString();
-            QTest::mouseDClick(left->viewport(), Qt::LeftButton, {}, left->visualRect(cell).center());
+            chosen << left->model()->index(row, 0).data().toString();
+            test::doubleClickRow(left, row);
         }
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);

@@ -10,31 +10,47 @@
 #include "support/query_text.h"
 #include "support/report_catalogue.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace zrk::test {
 
+inline void fillSmallConsoleTables(db::Connection& company);
+
+// The database is made once per test program (creating the tables takes a while) and copied.
 inline db::ConnectionPtr smallConsoleTables(const QString& folder) {
-    auto company = companyWithReportCatalogue(folder);
-    company->execute(consoleTablesBatch());
-    company->execute(QStringLiteral(
+    struct Built {
+        QTemporaryDir dir;
+        Built() { fillSmallConsoleTables(*companyWithReportCatalogue(dir.path())); }
+    };
+    static const Built built;
+    const QString file = folder + QStringLiteral("/company.db");
+    QFile::copy(built.dir.filePath(QStringLiteral("company.db")), file);
+    auto company = std::make_shared<db::Connection>();
+    company->open(QStringLiteral("Provider=SQLite;Data Source=") + file);
+    return company;
+}
+
+inline void fillSmallConsoleTables(db::Connection& company) {
+    company.execute(consoleTablesBatch());
+    company.execute(QStringLiteral(
         "insert into t_Rpt_Content (FRptID,FRptName,FSysName,FOwner,FRptType,FVisibleInList) values "
         "(131,N'应收款明细表','ar',0,1,'1'), (132,N'O''Brien的报表','ap',0,1,'1'), "
         "(133,N'凭证','gl',0,2,'1')"));
-    company->execute(ownerReportSyncBatch());
-    company->execute(QStringLiteral("update t_Rpt_Content_Boss set FVisibleInList='1' where FRptID=131"));
+    company.execute(ownerReportSyncBatch());
+    company.execute(QStringLiteral("update t_Rpt_Content_Boss set FVisibleInList='1' where FRptID=131"));
     const QString elements =
         QStringLiteral(" (FAppType,FZRKSubID,FZRKIndex,FZRKCaption,FDetailFuncType,FisShow,Forder) values "
                        "(0,5,1,N'应收款汇总',3,1,2), (0,5,2,N'库存余额',3,1,1), (0,5,3,N'销售毛利',3,0,3), "
                        "(0,5,4,N'采购汇总',3,0,4), (0,1,1,N'客户',1,1,1), (1,5,1,N'其他版本',3,1,1)");
-    company->execute(QStringLiteral("insert into t_Boss_ElementPosition") + elements);
-    company->execute(QStringLiteral("insert into t_Boss_ElementPosition_Bak") + elements);
-    company->execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=0 where FZRKSubID=5"));
-    company->execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=1, Forder=1 "
-                                    "where FAppType=0 and FZRKIndex=3"));
-    company->execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=1, Forder=2 "
-                                    "where FAppType=0 and FZRKIndex=1"));
-    return company;
+    company.execute(QStringLiteral("insert into t_Boss_ElementPosition") + elements);
+    company.execute(QStringLiteral("insert into t_Boss_ElementPosition_Bak") + elements);
+    company.execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=0 where FZRKSubID=5"));
+    company.execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=1, Forder=1 "
+                                   "where FAppType=0 and FZRKIndex=3"));
+    company.execute(QStringLiteral("update t_Boss_ElementPosition_Bak set FisShow=1, Forder=2 "
+                                   "where FAppType=0 and FZRKIndex=1"));
 }
 
 // What the board lists: its shown report elements in their order, then the listed owner reports.
