@@ -5,6 +5,7 @@
 #include "settings/settings_dialogs.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -90,6 +91,13 @@ TEST_F(ReportDialog, OpensWithTheHiddenReportsLeftAndTheShownRightByName) {
         }
         EXPECT_EQ(captions(grid(dialog, "fpLeft")), hiddenBefore);
         EXPECT_EQ(captions(grid(dialog, "fpRight")), shownBefore);
+        // The search boxes' accelerators.
+        QStringList accelerators;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->buddy())
+                accelerators << label->text() + QLatin1Char('>') + label->buddy()->objectName();
+        accelerators.sort();
+        EXPECT_EQ(accelerators, (QStringList{"查找(&V)：>txtLeft", "查找(&X)：>txtRight"}));
         click(dialog, "cmdExit");
         EXPECT_FALSE(dialog.isVisible());
     }));

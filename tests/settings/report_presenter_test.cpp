@@ -41,7 +41,7 @@ protected:
     const QStringList untouched{"客户:1:1", "其他版本:1:1"};
 };
 
-TEST_F(ReportPresenter, ReadsTheHiddenAndTheShownReportsElementsFirst) {
+TEST_F(ReportPresenter, ReadsTheHiddenAndTheShownReportsBoardElementsFirst) {
     EXPECT_EQ(left(), (QStringList{"销售毛利", "采购汇总", "O'Brien的报表"}));
     EXPECT_EQ(right(), (QStringList{"库存余额", "应收款汇总", "应收款明细表"}));
     EXPECT_EQ(presenter->lists().rows(ReportSide::Right)[0].cells(),
