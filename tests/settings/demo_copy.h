@@ -5,6 +5,7 @@
 
 #include "db/connections.h"
 #include "db/console_tables.h"
+#include "settings/message_texts.h"
 #include "support/demo_account_set.h"
 #include "support/test_console.h"
 
@@ -36,12 +37,7 @@ protected:
         return out;
     }
 
-    QStringList messageTexts() const {
-        QStringList out;
-        for (const auto& m : console.prompts.messages())
-            out << m.text;
-        return out;
-    }
+    QStringList messageTexts() const { return test::messageTexts(console.prompts); }
 
     TestConsole console;
     QString file;

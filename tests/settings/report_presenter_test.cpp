@@ -1,5 +1,6 @@
 // The report settings' presenter on a small company database: what it reads, what a save and a
 // restore write, in one transaction each, and when the dialog may close.
+#include "settings/message_texts.h"
 #include "settings/report_settings_presenter.h"
 #include "settings/small_console_tables.h"
 #include "support/core_console.h"
@@ -28,12 +29,7 @@ protected:
     QStringList left() const { return captions(presenter->lists().rows(ReportSide::Left)); }
     QStringList right() const { return captions(presenter->lists().rows(ReportSide::Right)); }
     QStringList listed() { return test::boardReportList(*company); }
-    QStringList texts() const {
-        QStringList out;
-        for (const auto& m : console.prompts.messages())
-            out << m.text;
-        return out;
-    }
+    QStringList texts() const { return test::messageTexts(console.prompts); }
 
     test::CoreConsole console;
     db::ConnectionPtr company;
