@@ -138,6 +138,17 @@ TEST_F(ReportDialog, MovesByButtonsAndDoubleClicksAndSavesTheRightGridInItsOrder
     EXPECT_EQ(messageTexts(), QStringList{"保存成功!"}); // saved: the close asked nothing
 }
 
+TEST_F(ReportDialog, AddingAllAppendsTheLeftRowsFromTheLastUp) {
+    EXPECT_FALSE(run([&](QDialog& dialog) {
+        click(dialog, "cmdAddAll");
+        EXPECT_EQ(captions(grid(dialog, "fpRight")), shownBefore + reversed(hiddenBefore));
+        EXPECT_TRUE(captions(grid(dialog, "fpLeft")).isEmpty());
+        console.prompts.queueAnswer(MessageAnswer::No);
+        click(dialog, "cmdExit");
+    }));
+    EXPECT_EQ(column(kShownElements) + column(kShownOwnerReports), shownBefore); // not saved
+}
+
 TEST_F(ReportDialog, MovingARowAndBackStillAsksWhenClosing) {
     EXPECT_FALSE(run([&](QDialog& dialog) {
         QTableView* left = grid(dialog, "fpLeft");
