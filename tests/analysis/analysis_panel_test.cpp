@@ -120,6 +120,9 @@ TEST_F(PanelOnAccountSet, TwoCustomersAreAbbreviatedUntilTheChartIsZoomed) {
     EXPECT_EQ(series()->barSets()[0]->count(), 2);
     EXPECT_TRUE(categories().contains(QStringLiteral("北京远..")));
     EXPECT_EQ(widget().chartView().toolTip(), QStringLiteral("双击放大"));
+    // The owner reads the full names.
+    EXPECT_TRUE(panel->ownerLines().contains(QStringLiteral("收款付款分析 / 北京远大商贸公司 实收: 100.00")))
+        << panel->ownerLines().join('\n').toStdString();
 
     QTest::mouseDClick(widget().chartView().viewport(), Qt::LeftButton);
     EXPECT_EQ(widget().geometry(), board.rect());
