@@ -191,6 +191,16 @@ TEST_F(SourceParams, SalesProfitBeginsNoEarlierThanTheStockSystem) {
               Variant(QStringLiteral("1900-06-01")));
 }
 
+TEST_F(SourceParams, LastYearBeginsAtAStockStartInItsMiddle) {
+    world.periodRows =
+        makeRecordset({QStringLiteral("FStartDate")}, {{QDateTime(QDate(2024, 7, 1), QTime())}});
+    presenter.clickTab(0);
+    presenter.chooseTime(9);
+    const auto& params = world.lastCall(kCostReportsRpt2167ProgId).params;
+    EXPECT_EQ(params->item(QStringLiteral("BeginDate")), Variant(QStringLiteral("2024-07-01")));
+    EXPECT_EQ(params->item(QStringLiteral("EndDate")), Variant(QStringLiteral("2024-12-31")));
+}
+
 TEST_F(SourceParams, AStockStartPeriodMissingFromThePeriodsIsToday) {
     world.periodRows = makeRecordset({QStringLiteral("FStartDate")}, {});
     presenter.clickTab(0);
