@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "suite/account_catalogue.h"
 #include "suite/account_login.h"
+#include "suite/report_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,22 @@ void writeScheme(const QString& file) {
         return; // an installation's own scheme is never overwritten
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(kSchemeText) < 0 || !out.commit())
+        throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+}
+
+// Two reports the demo's catalogue does not hold and one it holds under another name: importing
+// the file adds two and changes one.
+void writeSampleReports(const QString& file) {
+    const QList<suite::ReportDefinition> reports{
+        {9101, QStringLiteral("每日毛利快报"), QStringLiteral("hs"), 1, QStringLiteral("每日毛利快報"),
+         QStringLiteral("Daily gross profit")},
+        {9102, QStringLiteral("仓库周转分析"), QStringLiteral("ic"), 1, QStringLiteral("倉庫周轉分析"),
+         QStringLiteral("Warehouse turnover")},
+        {171, QStringLiteral("库存台账（按仓库）"), QStringLiteral("ic"), 1,
+         QStringLiteral("庫存台賬（按倉庫）"), QStringLiteral("Stock ledger by warehouse")},
+    };
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(suite::writeReportFile(reports)) < 0 || !out.commit())
         throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
 }
 
@@ -106,6 +123,8 @@ InstallResult installDemo(const InstallRequest& request, const SettingsStore& se
     // The registry first: it is the step most likely to be refused, and it costs nothing.
     recordInstallDir(settings, dir);
     writeScheme(result.schemeFile);
+    result.sampleReportsFile = QDir(dir).filePath(QStringLiteral("Common/SampleReports.zrkrpt"));
+    writeSampleReports(result.sampleReportsFile);
 
     removeStaleBuilds(result.databaseFile);
     if (request.force || !QFileInfo::exists(result.databaseFile)) {
