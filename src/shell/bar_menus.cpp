@@ -14,6 +14,10 @@ namespace zrk {
 
 BarMenus::BarMenus(ConsoleContext& ctx, QMainWindow& frame) : QObject(&frame), ctx_(ctx), frame_(frame) {}
 
+QMenu* BarMenus::menu(const QString& band) const {
+    return menus_.value(band);
+}
+
 QString BarMenus::caption(const QString& text) const {
     return translate(ctx_, text);
 }

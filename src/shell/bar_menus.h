@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 
+class QAction;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -32,7 +33,7 @@ public:
     std::function<void(const QString& band)> onBandOpen;
 
     // The menu that mirrors a band, none when the bar shows no such band.
-    QMenu* menu(const QString& band) const { return menus_.value(band); }
+    QMenu* menu(const QString& band) const;
 
 private:
     QMenu* menuOf(const QString& band);

@@ -64,7 +64,7 @@ CommandDispatcher::Handler CommandDispatcher::handlerOf(const QString& name) {
         {"Zrk_OnLine", &CommandDispatcher::onlineService},
         {"MainStyle", &CommandDispatcher::nothing},
         {"mnuDataTransfer", &CommandDispatcher::boardImport},
-        {"Import", &CommandDispatcher::importReports},
+        {"Import", &CommandDispatcher::boardImport},
     };
     for (const auto& [command, handler] : kCommands)
         if (name == QLatin1String(command))
@@ -176,17 +176,11 @@ void CommandDispatcher::arrange(const ToolDefinition& tool) {
     frame_.arrangeChildren(tool.tagNumber);
 }
 
+// Both import tools go to the board's import, which rebuilds the board when the catalogue changed.
 void CommandDispatcher::boardImport(const ToolDefinition&) {
     if (!roles_.boardActions)
         return logMissingRole("Bar_Click: report import");
     roles_.boardActions->importReports();
-}
-
-void CommandDispatcher::importReports(const ToolDefinition&) {
-    const auto transfer =
-        queryInterface<IReportTransfer>(createComponent(ctx_.components(), kReportTransferProgId, true));
-    transfer->setVersion(1);
-    transfer->import(getSessionPropsString(ctx_));
 }
 
 void CommandDispatcher::favouritesEditor() {

@@ -85,7 +85,6 @@ private:
     void forum(const ToolDefinition&) { openWebLink(WebLink::Forum); }
     void onlineService(const ToolDefinition&) { openWebLink(WebLink::OnlineService); }
     void boardImport(const ToolDefinition&);
-    void importReports(const ToolDefinition&);
     void favouritesEditor();
     void forward(const ToolDefinition& tool);
     void otherTool(const ToolDefinition& tool);

@@ -77,7 +77,8 @@ TEST(ConsoleBar, HoldsTheConsolesMenusWithTheirCaptionsAndTools) {
     const BandDefinition* window = bar.band(kWindowBand);
     for (int style = 0; style < 4; ++style)
         EXPECT_EQ(window->tools[style].tagNumber, style);
-    const ToolDefinition* check = Bar(bar).tool(kMenuCheckTool);
+    Bar spare = bar;
+    const ToolDefinition* check = spare.tool(kMenuCheckTool);
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->picture, QStringLiteral("MENUCHECK"));
 

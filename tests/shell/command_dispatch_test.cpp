@@ -77,7 +77,6 @@ private:
 class FakeSuite : public Object,
                   public IAboutBox,
                   public IMenuStore,
-                  public IReportTransfer,
                   public IAppConnection,
                   public ISystemProfile {
 public:
@@ -90,13 +89,6 @@ public:
         answer->set(QStringLiteral("isSetting"), changes);
         return answer;
     }
-    void setVersion(std::int16_t v) override { version_ = v; }
-    std::int16_t version() override { return version_; }
-    bool import(const QString& props, const QString&) override {
-        calls_.log << QStringLiteral("import %1 %2").arg(version_).arg(props);
-        return true;
-    }
-    bool hasChanged() override { return false; }
     db::RecordsetPtr execute(const QString&) override { return nullptr; }
     void execute3(const QString& sql) override { calls_.log << sql; }
     Variant getProfile(const QString&, const QString& category, const QString& key) override {
@@ -110,7 +102,6 @@ public:
 
 private:
     Calls& calls_;
-    std::int16_t version_ = 0;
 };
 
 class FakeBoardActions : public IBoardActions, public IBoardRefresh {
@@ -214,8 +205,8 @@ protected:
         components.add(kUserProfileProgId,
                        [this, install] { return std::make_shared<FakeSettings>(settings, install); });
         components.add(kPropStoreProgId, [this] { return std::make_shared<FakePropStore>(props); });
-        for (const QString& progId : {kAboutBoxProgId, kMenuStoreProgId, kReportTransferProgId,
-                                      kAppConnectionProgId, kSystemProfileProgId})
+        for (const QString& progId :
+             {kAboutBoxProgId, kMenuStoreProgId, kAppConnectionProgId, kSystemProfileProgId})
             components.add(progId, [this] { return suite; });
         props[QStringLiteral("PropsString")] = QStringLiteral(
             "ConnectString={Provider=SQLite;Data Source=x.db;Initial Catalog=abc};UserID=16394;SubID=gl;");
@@ -282,9 +273,7 @@ TEST_F(CommandDispatchTest, EveryCommandOfTheConsoleEndsInItsAction) {
         {tool("Zrk_OnLine", 0), {"open https://service.example"}},
         {tool("MainStyle", 0), {}},
         {own("mnuDataTransfer"), {"board importReports"}},
-        {tool("Import", 0),
-         {"import 1 ConnectString={Provider=SQLite;Data Source=x.db;Initial "
-          "Catalog=abc};UserID=16394;SubID=gl;"}},
+        {tool("Import", 0), {"board importReports"}},
         {tool("mnBillDetail7", 1007, "81;Bill.Edit;se;p;销售订单;False", 7),
          {"start 81;Bill.Edit;se;p;销售订单;False 7"}},
         {tool("MNUSETUP", 1008, "x", 8), {"start x 8"}},
@@ -304,6 +293,7 @@ TEST_F(CommandDispatchTest, CommandsWhoseRolesAreNotWiredDoNothing) {
     CommandDispatcher commands(console.ctx, bar, frame, frame, MenuRoles{});
     for (const char* name : {"KillTaskByUserID", "RefreshA", "mnuDataTransfer"})
         commands.barClick(own(name));
+    commands.barClick(tool("Import", 0));
     commands.barClick(tool("mnBillDetail1", 1001, "a;b;c;d;e;True", 1));
     EXPECT_TRUE(calls.log.isEmpty());
 }
