@@ -12,12 +12,15 @@
 #include "support/report_catalogue.h"
 #include "support/test_console.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -411,6 +414,25 @@ TEST_F(MainFrameMenusTest, EveryMenuClickEndsInItsActionOrAMessage) {
     EXPECT_EQ(logins, 1);          // ChangeSystem logged in again
     EXPECT_TRUE(opened.isEmpty()); // no web address configured, no help installed
     EXPECT_NE(f.board(), nullptr);
+}
+
+TEST_F(MainFrameMenusTest, ASavedFavouritesChangeRefillsTheMenusAndRefreshesTheSystem) {
+    MainFrame& f = startWithMenus();
+    console.prompts.queueDialog([](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstFavourites"));
+        list->setCurrentRow(0);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdRemove")), Qt::LeftButton);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    QMenu* set = f.menus().menu(QStringLiteral("mnuSet"));
+    ASSERT_NE(set, nullptr);
+    for (QAction* action : set->actions())
+        if (action->objectName() == QLatin1String("mnSetDetail"))
+            action->trigger();
+    EXPECT_EQ(actionNames(f.menus().menu(kFavouriteBillBand)), QStringList{"mnBillDetail11"});
+    EXPECT_EQ(logins, 1); // the board was open: the system is refreshed with a new login
+    EXPECT_TRUE(
+        f.commandBar().index()->bands.value(kFavouriteBillBand).contains(QStringLiteral("mnBillDetail11")));
 }
 
 TEST_F(MainFrameMenusTest, AHostWindowsMenusMergeWhileItIsActiveAndTheWindowListSwitchesBack) {
