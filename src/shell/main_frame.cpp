@@ -112,10 +112,20 @@ void MainFrame::notifyActiveForm(const std::shared_ptr<IHostedForm>& form) {
     presenter_.notifyActiveForm(form);
 }
 
+// The children the owner sees, in the order they were opened: a host window still hidden (its
+// form not shown yet) or on its way out is not one of them.
+QList<QMdiSubWindow*> MainFrame::listedChildren() const {
+    QList<QMdiSubWindow*> listed;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (!window->isHidden())
+            listed.push_back(window);
+    return listed;
+}
+
 QList<ChildWindowEntry> MainFrame::childWindows() const {
     QList<ChildWindowEntry> entries;
     QMdiSubWindow* active = mdi_->activeSubWindow();
-    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
+    for (QMdiSubWindow* window : listedChildren())
         entries.push_back({window->windowTitle(), !window->windowIcon().isNull(), window == active});
     return entries;
 }
@@ -139,7 +149,7 @@ void MainFrame::relayoutActiveChild() {
 }
 
 void MainFrame::activateChild(int index) {
-    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow*> windows = listedChildren();
     if (index < 0 || index >= windows.size())
         return;
     QMdiSubWindow* window = windows[index];

@@ -109,6 +109,7 @@ private:
     QWidget* dialogParent() override { return this; }
     bool openAddress(const QString& address) override;
 
+    QList<QMdiSubWindow*> listedChildren() const;
     void onSubWindowActivated(QMdiSubWindow* window);
     void unload();
 
