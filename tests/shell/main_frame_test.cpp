@@ -260,24 +260,29 @@ public:
 // A hosted control with a menu of its own, "编辑" with the tool "Find", which it hears when clicked.
 class MenuControl : public Object, public IHostedControl, public IHostedFormEvents {
 public:
-    QWidget* widget() override { return nullptr; }
-    bool show(const std::shared_ptr<IHostedForm>& form, const QList<Variant>&) override {
-        form->setEvents(this);
+    MenuControl() {
         ToolDefinition edit{QStringLiteral("mnuEdit"), QStringLiteral("编辑"), 901};
         edit.placement = 1;
         edit.subBand = QStringLiteral("mnuEdit");
-        ToolBarLayout layout;
         layout.bands = {{QStringLiteral("Menu"), kMenuBarBand, 0, {edit}},
                         {QStringLiteral("mnuEdit"),
                          kPopupBand,
                          0,
                          {{QStringLiteral("Find"), QStringLiteral("查找"), 902}}}};
+    }
+    QWidget* widget() override { return nullptr; }
+    bool show(const std::shared_ptr<IHostedForm>& shown, const QList<Variant>&) override {
+        form = shown;
+        form->setEvents(this);
         form->setToolBar(layout);
         return true;
     }
     void notifyMessage(const QString&) override {}
     void propertyChanged(const QString&) override {}
     void toolBarClick(const QString& tool, bool&) override { clicks << tool; }
+
+    ToolBarLayout layout;
+    std::shared_ptr<IHostedForm> form;
     QStringList clicks;
 };
 
@@ -468,6 +473,44 @@ TEST_F(MainFrameMenusTest, AHostWindowsMenusMergeWhileItIsActiveAndTheWindowList
         }
     EXPECT_NE(f.mdiArea()->activeSubWindow(), hostWindow);
     EXPECT_EQ(menuTitles(), (QStringList{"系统(&S)", "收藏(&A)", "窗口(&W)", "帮助(&H)"}));
+}
+
+TEST_F(MainFrameMenusTest, CaptionsSwitchedOffComeBackAfterARestart) {
+    ToolDefinition view{QStringLiteral("mnuView"), QStringLiteral("查看"), 951};
+    view.subBand = QStringLiteral("mnuView");
+    view.placement = 1;
+    ToolDefinition showCaption{QStringLiteral("ShowCaption"), QStringLiteral("显示文字"), 952};
+    showCaption.checked = true;
+    control->layout.bands = {
+        {QStringLiteral("Menu"), kMenuBarBand, 0, {view}},
+        {QStringLiteral("mnuView"), kPopupBand, 0, {showCaption}},
+        {QStringLiteral("bndTool"), kPlainToolBand, 0, {{QStringLiteral("Save"), QString(), 953}}}};
+    const auto viewFlag = [this] {
+        return getUserSetting(console.ctx, QStringLiteral("EBO"), QStringLiteral("ToolBar"),
+                              QStringLiteral("ViewFlag"), QString())
+            .toString();
+    };
+    const auto saveDisplay = [this] { return control->form->toolBar().bands[2].tools[0].displayFlags; };
+    for (int run = 0; run < 2; ++run) {
+        MainFrame& f = startWithMenus(); // the second run is a restart over the same settings
+        EXPECT_EQ(viewFlag(), QStringLiteral("1")) << run;
+        HostWindowFactory hosts(console.ctx);
+        IHostWindow* host = hosts.createHostWindow(f);
+        ASSERT_TRUE(host->loadSubApp(QStringLiteral("Ctl.Menus"), QStringLiteral("科目"), false, nullptr));
+        f.mdiArea()->setActiveSubWindow(f.mdiArea()->subWindowList(QMdiArea::CreationOrder).back());
+        QMenu* viewMenu = f.menus().menu(QStringLiteral("mnuView"));
+        ASSERT_NE(viewMenu, nullptr);
+        openAndClose(viewMenu);
+        QAction* toggle = viewMenu->actions().front();
+        EXPECT_TRUE(toggle->isChecked()) << run;
+        EXPECT_EQ(saveDisplay(), 34) << run;
+        if (run == 0) {
+            toggle->trigger();
+            EXPECT_EQ(viewFlag(), QStringLiteral("0"));
+            EXPECT_FALSE(toggle->isChecked());
+            EXPECT_EQ(saveDisplay(), 16);
+        }
+    }
 }
 
 TEST(MainFrameSize, IsAtLeast800By600AtNinetySixDotsPerInch) {
