@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <vector>
 
 namespace zrk {
@@ -126,6 +127,18 @@ std::optional<unsigned long> X11WindowFinder::findTopLevel(const QString& title)
         if (windowTitle(display_, window) == title)
             return static_cast<unsigned long>(window);
     return std::nullopt;
+}
+
+std::vector<unsigned long> X11WindowFinder::findTopLevelContaining(const QString& text) {
+    std::vector<unsigned long> found;
+    if (!display_)
+        return found;
+    ErrorGuard guard;
+    for (const Window window : topLevelWindows(display_))
+        if (windowTitle(display_, window).left(256).contains(text, Qt::CaseInsensitive) &&
+            std::find(found.begin(), found.end(), window) == found.end())
+            found.push_back(static_cast<unsigned long>(window));
+    return found;
 }
 
 bool X11WindowFinder::postClose(unsigned long window) {

@@ -22,6 +22,7 @@ public:
     bool connected() const { return display_ != nullptr; }
 
     std::optional<unsigned long> findTopLevel(const QString& title) override;
+    std::vector<unsigned long> findTopLevelContaining(const QString& text) override;
     bool postClose(unsigned long window) override;
 
 private:

@@ -36,6 +36,12 @@ public:
     virtual ~WindowFinder() = default;
     // An opaque handle of the first top-level window with exactly that title.
     virtual std::optional<unsigned long> findTopLevel(const QString& title) = 0;
+    // The handles of every top-level window whose title (its first 256 characters) contains the
+    // text, letter case ignored; none where the platform cannot list windows.
+    virtual std::vector<unsigned long> findTopLevelContaining(const QString& text) {
+        (void)text;
+        return {};
+    }
     // Posts a close request; false when posting failed.
     virtual bool postClose(unsigned long window) = 0;
 };

@@ -185,6 +185,7 @@ void FramePresenter::setToolBar(const ToolBarLayout* layout) {
         mergedToolBar_ = *layout;
     else
         mergedToolBar_.reset();
+    view_.mergeToolBar(layout);
 }
 
 void FramePresenter::updateCaption() {

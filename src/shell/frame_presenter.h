@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/roles/board_roles.h"
 #include "core/roles/console_roles.h"
 #include "core/roles/function_roles.h"
 
 #include <QSize>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace zrk {
@@ -27,12 +29,20 @@ QSize minimumFrameSize(int dpiY);
 // The frame's caption: the product title, with the title of a maximised child in brackets.
 QString frameCaption(const QString& productTitle, const QString& maximisedChildTitle);
 
-// The roles the frame is handed: the owner's login, the maker of the main board, and the
-// service object (none until the console publishes one).
+// The roles the frame is handed: the owner's login, the maker of the main board, the service
+// object (none until the console publishes one), and what the menus start: the launcher, the
+// board's actions and the settings dialogs (each none until it is wired; its commands then do
+// nothing). The program's folder holds the help pages; "" stands for the running program's.
 struct FrameRoles {
     IConsoleLogin& login;
     IBoardFactory& boards;
     IMainService* service = nullptr;
+    IFunctionLauncher* launcher = nullptr;
+    IBoardActions* boardActions = nullptr;
+    ISettingsDialogs* settings = nullptr;
+    QString programFolder{};
+    // Opens an address with the desktop's default program; "" for the desktop's own opener.
+    std::function<bool(const QString& address)> openAddress{};
 };
 
 // What the frame's presenter asks of its window. The window mirrors; it decides nothing.
@@ -53,6 +63,8 @@ public:
     // Builds the command index from the tool bands, or drops it (on unload).
     virtual void buildCommandIndex() = 0;
     virtual void dropCommandIndex() = 0;
+    // Merges a hosted form's tool bar into the command bar, or removes the merged tools.
+    virtual void mergeToolBar(const ToolBarLayout* layout) = 0;
 };
 
 // The frame's state and decisions: caption, status bar and module periods, the exit question,
@@ -84,8 +96,8 @@ public:
     // A host window became active with its hosted form (its status text and tool bar shown),
     // or none is (nullptr: no merged tools, the status text empty).
     void notifyActiveForm(const std::shared_ptr<IHostedForm>& form);
-    // The hosted form's tool bar merged into the command bar, or none (nullptr). The command
-    // bar's menus are not built yet: the layout is kept for them.
+    // The hosted form's tool bar merged into the command bar, or none (nullptr); the layout is
+    // kept.
     void setToolBar(const ToolBarLayout* layout);
     const std::optional<ToolBarLayout>& mergedToolBar() const { return mergedToolBar_; }
     // A panel's text as a started function sets it through the status bar.

@@ -1,28 +1,48 @@
 #include "shell/main_frame.h"
 
 #include "session/texts.h"
+#include "shell/bar_menus.h"
 #include "shell/board_frame.h"
+#include "shell/child_arrangement.h"
+#include "shell/console_bar_layout.h"
 #include "shell/frame_bars.h"
 #include "shell/status_panels.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QToolBar>
+#include <QUrl>
 
 namespace zrk {
 
+namespace {
+
+MenuRoles menuRolesOf(const FrameRoles& roles) {
+    return MenuRoles{roles.launcher, roles.boardActions, roles.settings,
+                     roles.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                   : roles.programFolder};
+}
+
+} // namespace
+
 MainFrame::MainFrame(ConsoleContext& ctx, Roles roles, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), mdi_(new QMdiArea(this)), panels_(new StatusPanels(*statusBar())),
-      presenter_(ctx, *this, roles) {
+      openAddress_(roles.openAddress), menus_(new BarMenus(ctx, *this)), bar_(ctx, *this, consoleBar()),
+      commands_(ctx, bar_, *this, *this, menuRolesOf(roles)), presenter_(ctx, *this, roles) {
     setObjectName(QStringLiteral("MDIMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
-    auto* bar = addToolBar(QStringLiteral("Bar"));
-    bar->setObjectName(QStringLiteral("Bar"));
+    menus_->onClick = [this](ToolPlace place) { commands_.click(place); };
+    menus_->onBandOpen = [this](const QString& band) { bar_.bandOpened(band); };
+    bar_.showBar();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { tipHelp(); });
     setMinimumSize(minimumFrameSize(logicalDpiY()));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::onSubWindowActivated);
     connect(panels_, &StatusPanels::userPanelClicked, this, [this] { presenter_.userPanelClicked(); });
@@ -57,26 +77,120 @@ void MainFrame::translateForm() {
     loadFormTexts(ctx_, this, none);
 }
 
+void MainFrame::setMenuRoles(IFunctionLauncher* launcher, IBoardActions* boardActions,
+                             ISettingsDialogs* settings) {
+    MenuRoles roles = commands_.roles();
+    roles.launcher = launcher;
+    roles.boardActions = boardActions;
+    roles.settings = settings;
+    commands_.setRoles(roles);
+}
+
+// The favourites are the console's own tools: they are read before the index is built.
 void MainFrame::buildCommandIndex() {
-    bandIndex_ = std::make_shared<Dictionary>();
-    toolIndex_ = std::make_shared<Dictionary>();
-    for (QToolBar* band : findChildren<QToolBar*>()) {
-        auto tools = std::make_shared<Dictionary>();
-        for (QAction* tool : band->actions()) {
-            if (tool->objectName().isEmpty())
-                continue;
-            tools->set(tool->objectName(), tool->objectName());
-            const QVariant id = tool->property("toolId");
-            if (id.isValid())
-                toolIndex_->set(QString::number(id.toInt()), tool->objectName());
-        }
-        bandIndex_->set(band->objectName(), ObjectPtr(tools));
-    }
+    commands_.refillFavourites();
 }
 
 void MainFrame::dropCommandIndex() {
-    bandIndex_.reset();
-    toolIndex_.reset();
+    bar_.dropIndex();
+}
+
+void MainFrame::showBar(const Bar& bar) {
+    menus_->show(bar);
+}
+
+void MainFrame::showBand(const Bar& bar, const QString& band) {
+    menus_->showBand(bar, band);
+}
+
+void MainFrame::showToolStates(const Bar& bar) {
+    menus_->showToolStates(bar);
+}
+
+void MainFrame::notifyActiveForm(const std::shared_ptr<IHostedForm>& form) {
+    activeForm_ = form;
+    presenter_.notifyActiveForm(form);
+}
+
+// The children the owner sees, in the order they were opened: a host window still hidden (its
+// form not shown yet) or on its way out is not one of them.
+QList<QMdiSubWindow*> MainFrame::listedChildren() const {
+    QList<QMdiSubWindow*> listed;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (!window->isHidden())
+            listed.push_back(window);
+    return listed;
+}
+
+QList<ChildWindowEntry> MainFrame::childWindows() const {
+    QList<ChildWindowEntry> entries;
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    for (QMdiSubWindow* window : listedChildren())
+        entries.push_back({window->windowTitle(), !window->windowIcon().isNull(), window == active});
+    return entries;
+}
+
+ActiveChild MainFrame::activeChild() const {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    if (!active)
+        return ActiveChild::None;
+    return active == boardFrame_ ? ActiveChild::Board : ActiveChild::Host;
+}
+
+std::shared_ptr<IHostedForm> MainFrame::activeHostedForm() const {
+    return activeChild() == ActiveChild::Host ? activeForm_.lock() : nullptr;
+}
+
+void MainFrame::relayoutActiveChild() {
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+        QResizeEvent resize(active->size(), active->size());
+        QCoreApplication::sendEvent(active, &resize);
+    }
+}
+
+void MainFrame::activateChild(int index) {
+    const QList<QMdiSubWindow*> windows = listedChildren();
+    if (index < 0 || index >= windows.size())
+        return;
+    QMdiSubWindow* window = windows[index];
+    if (window->isMinimized())
+        window->showNormal();
+    mdi_->setActiveSubWindow(window);
+    window->setFocus();
+}
+
+void MainFrame::arrangeChildren(int style) {
+    const auto arrangement = static_cast<Arrangement>(style);
+    if (arrangement == Arrangement::Cascade) {
+        mdi_->cascadeSubWindows();
+        return;
+    }
+    QList<QMdiSubWindow*> open, minimised;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (window->isVisible())
+            (window->isMinimized() ? minimised : open).push_back(window);
+    if (arrangement == Arrangement::ArrangeIcons) {
+        const QSize icon = minimised.isEmpty() ? QSize() : minimised.front()->size();
+        const QList<QRect> places =
+            iconRects(static_cast<int>(minimised.size()), mdi_->viewport()->rect(), icon);
+        for (qsizetype i = 0; i < places.size(); ++i)
+            minimised[i]->move(places[i].topLeft());
+        return;
+    }
+    if (arrangement != Arrangement::TileHorizontally && arrangement != Arrangement::TileVertically)
+        return;
+    const QList<QRect> places =
+        tiledRects(static_cast<int>(open.size()), mdi_->viewport()->rect(), arrangement);
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        open[i]->showNormal();
+        open[i]->setGeometry(places[i]);
+    }
+}
+
+bool MainFrame::openAddress(const QString& address) {
+    if (openAddress_)
+        return openAddress_(address);
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 void MainFrame::openBoard(IBoardFactory& boards) {
@@ -98,6 +212,10 @@ IBoard* MainFrame::board() const {
 }
 
 void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
+    // The board active: the host window's tools leave the bar; a host window that
+    // becomes active tells the frame itself.
+    if (window && window == boardFrame_ && !activeForm_.expired())
+        notifyActiveForm(nullptr);
     if (boardFrame_) {
         if (window == boardFrame_)
             boardFrame_->board()->activate(boardFrame_->isMaximized());

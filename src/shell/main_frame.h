@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/dictionary.h"
+#include "shell/bar_presenter.h"
+#include "shell/command_dispatch.h"
 #include "shell/frame_presenter.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 namespace zrk {
 
+class BarMenus;
 class BoardFrame;
 class ConsoleContext;
 class StatusPanels;
@@ -16,7 +18,11 @@ class StatusPanels;
 // The console's frame window: a multiple-document area holding the main board and the host
 // windows of started functions, the command bar, and the status bar with its five panels. It
 // mirrors its presenter and forwards the area's and the panels' events to it.
-class MainFrame : public QMainWindow, public IFrameServices, private IFrameView {
+class MainFrame : public QMainWindow,
+                  public IFrameServices,
+                  private IFrameView,
+                  private IBarView,
+                  private ICommandFrame {
     Q_OBJECT
 public:
     using Roles = FrameRoles;
@@ -42,15 +48,13 @@ public:
     StatusPanels& panels() const { return *panels_; }
 
     // A host window became active (its hosted form), or a child closed or deactivated (nullptr).
-    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form) override {
-        presenter_.notifyActiveForm(form);
-    }
+    void notifyActiveForm(const std::shared_ptr<IHostedForm>& form) override;
     void setToolBar(const ToolBarLayout* layout) override { presenter_.setToolBar(layout); }
     const std::optional<ToolBarLayout>& mergedToolBar() const { return presenter_.mergedToolBar(); }
     void refreshEnvironment() { presenter_.refreshEnvironment(); }
     void refreshSystem(bool relogin) override { presenter_.refreshSystem(relogin); }
-    // The help file is not installed with this console yet: F1 and the help tool do nothing.
-    void tipHelp() override {}
+    void showHelp() { commands_.showHelp(); }
+    void tipHelp() override { commands_.tipHelp(); }
     QMdiArea* mdiArea() override { return mdi_; }
     // The command bar's menus are not built yet: no key is theirs.
     bool barKeyDown(int, int) override { return false; }
@@ -61,8 +65,13 @@ public:
     QString panelText(int number) const { return presenter_.panelText(number); }
 
     IBoard* board() const;
-    const DictionaryPtr& bandIndex() const { return bandIndex_; }
-    const DictionaryPtr& toolIndex() const { return toolIndex_; }
+
+    // The command bar: its state, its dispatch (Bar_Click) and its widgets.
+    BarPresenter& commandBar() { return bar_; }
+    CommandDispatcher& commands() { return commands_; }
+    BarMenus& menus() const { return *menus_; }
+    // The roles the menus start, wired once they exist.
+    void setMenuRoles(IFunctionLauncher* launcher, IBoardActions* boardActions, ISettingsDialogs* settings);
 
 signals:
     void unloaded();
@@ -81,7 +90,26 @@ private:
     void translateForm() override;
     void buildCommandIndex() override;
     void dropCommandIndex() override;
+    void mergeToolBar(const ToolBarLayout* layout) override { bar_.setToolBar(layout); }
 
+    // IBarView
+    void showBar(const Bar& bar) override;
+    void showBand(const Bar& bar, const QString& band) override;
+    void showToolStates(const Bar& bar) override;
+    void suspendUpdates(bool suspend) override { setUpdatesEnabled(!suspend); }
+    QList<ChildWindowEntry> childWindows() const override;
+    ActiveChild activeChild() const override;
+    std::shared_ptr<IHostedForm> activeHostedForm() const override;
+    void relayoutActiveChild() override;
+
+    // ICommandFrame
+    void quit() override { close(); }
+    void activateChild(int index) override;
+    void arrangeChildren(int style) override;
+    QWidget* dialogParent() override { return this; }
+    bool openAddress(const QString& address) override;
+
+    QList<QMdiSubWindow*> listedChildren() const;
     void onSubWindowActivated(QMdiSubWindow* window);
     void unload();
 
@@ -89,8 +117,11 @@ private:
     QMdiArea* mdi_;
     StatusPanels* panels_;
     QPointer<BoardFrame> boardFrame_;
-    DictionaryPtr bandIndex_;
-    DictionaryPtr toolIndex_;
+    std::weak_ptr<IHostedForm> activeForm_;
+    std::function<bool(const QString&)> openAddress_;
+    BarMenus* menus_;
+    BarPresenter bar_;
+    CommandDispatcher commands_;
     FramePresenter presenter_;
 };
 

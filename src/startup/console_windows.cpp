@@ -17,7 +17,7 @@ ConsoleWindows::ConsoleWindows(ConsoleContext& ctx)
 ConsoleWindows::~ConsoleWindows() = default;
 
 void ConsoleWindows::createFrame() {
-    frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, this});
+    frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, this, &launcher_});
     connect(frame_.get(), &MainFrame::unloaded, this, &ConsoleWindows::frameUnloaded);
     frame_->resize(1280, 800);
 }

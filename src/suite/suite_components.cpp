@@ -1,6 +1,7 @@
 #include "suite/suite_components.h"
 
 #include "platform/dictionary.h"
+#include "suite/about_box.h"
 #include "suite/core_registry.h"
 #include "suite/data_components.h"
 #include "suite/form_text_loader.h"
@@ -10,8 +11,10 @@
 #include "suite/local_cache.h"
 #include "suite/log_server.h"
 #include "suite/login_components.h"
+#include "suite/menu_store.h"
 #include "suite/msg_log.h"
 #include "suite/prop_store.h"
+#include "suite/report_transfer.h"
 #include "suite/res_text_loader.h"
 #include "suite/server_cache.h"
 #include "suite/suite_helper.h"
@@ -64,6 +67,18 @@ void registerSuiteComponents(ComponentRegistry& registry, const SuiteEnvironment
                                                             locale = environment.localeName,
                                                             prompts = environment.prompts] {
             return std::make_shared<SuiteHelper>(*prompts, SuiteTexts::forUser(settings, locale));
+        });
+        registry.add(kMenuStoreProgId, [settings = environment.settings, locale = environment.localeName,
+                                        prompts = environment.prompts] {
+            return std::make_shared<MenuStore>(*prompts, SuiteTexts::forUser(settings, locale));
+        });
+        registry.add(kAboutBoxProgId, [settings = environment.settings, locale = environment.localeName,
+                                       prompts = environment.prompts] {
+            return std::make_shared<AboutBox>(*prompts, SuiteTexts::forUser(settings, locale));
+        });
+        registry.add(kReportTransferProgId, [settings = environment.settings, locale = environment.localeName,
+                                             prompts = environment.prompts] {
+            return std::make_shared<ReportTransfer>(*prompts, SuiteTexts::forUser(settings, locale));
         });
         registry.add(QStringLiteral("OwnerLogin.LoginDialog"),
                      [settings = environment.settings, locale = environment.localeName,

@@ -2,6 +2,7 @@
 #include "platform/error.h"
 #include "platform/private_profile.h"
 #include "suite/account_catalogue.h"
+#include "suite/report_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,6 +72,12 @@ TEST(DemoInstall, LaysOutTheInstallationAndRecordsIt) {
     // No building leftovers.
     EXPECT_EQ(QDir(QDir(dir).filePath(QStringLiteral("AccountSets"))).entryList(QDir::Files),
               QStringList{QStringLiteral("demo.zrkdb")});
+
+    // The sample report file is one the console's report import reads.
+    EXPECT_EQ(r.sampleReportsFile, QDir(dir).filePath(QStringLiteral("Common/SampleReports.zrkrpt")));
+    const suite::ReportFile sample = suite::parseReportFile(contentOf(r.sampleReportsFile));
+    EXPECT_FALSE(sample.error.has_value());
+    EXPECT_EQ(sample.reports.size(), 3);
 }
 
 TEST(DemoInstall, KeepsAnExistingDatabaseUnlessForced) {

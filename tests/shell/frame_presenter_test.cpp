@@ -158,6 +158,9 @@ public:
     void translateForm() override { suite_.log << QStringLiteral("translate form"); }
     void buildCommandIndex() override { suite_.log << QStringLiteral("build index"); }
     void dropCommandIndex() override { suite_.log << QStringLiteral("drop index"); }
+    void mergeToolBar(const ToolBarLayout* layout) override {
+        suite_.log << (layout ? QStringLiteral("merge tool bar") : QStringLiteral("remove tool bar"));
+    }
     std::int32_t loginConsole(bool doLogin, bool force) override {
         suite_.log << QStringLiteral("login %1 %2").arg(doLogin).arg(force);
         if (duringLogin)

@@ -1,18 +1,28 @@
 #include "board/board_window.h"
 #include "core/roles/ledger_roles.h"
 #include "launch/cache_wrapper.h"
+#include "launch/hosted_form.h"
+#include "launch_widgets/host_window_factory.h"
 #include "session/session_properties.h"
 #include "session/user_settings.h"
+#include "shell/bar_menus.h"
+#include "shell/console_bar_layout.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
 #include "support/report_catalogue.h"
 #include "support/test_console.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -124,7 +134,8 @@ TEST_F(MainFrameTest, LoadShowsCaptionStatusBarAndTheBuiltBoard) {
     ASSERT_NE(f.board(), nullptr);
     EXPECT_EQ(f.board()->widget()->findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
               QStringLiteral("华东贸易有限公司"));
-    EXPECT_TRUE(f.bandIndex()->contains(QStringLiteral("Bar")));
+    ASSERT_TRUE(f.commandBar().index().has_value());
+    EXPECT_TRUE(f.commandBar().index()->bands.contains(QStringLiteral("mnuSystem")));
 }
 
 TEST_F(MainFrameTest, EveryModulesPeriodIsCached) {
@@ -233,6 +244,273 @@ TEST_F(MainFrameTest, TheUserPanelLogsInAgainOnceAtATime) {
     EXPECT_EQ(user->toolTip(), QStringLiteral("用户名称"));
     EXPECT_TRUE(console.ctx.board().built);
     EXPECT_EQ(books.refreshes, 1);
+}
+
+// The launcher as the menus reach it: each favourite's start is recorded.
+class RecordingLauncher : public IFunctionLauncher {
+public:
+    void doCallFunc(const QString&, const DictionaryPtr&) override {}
+    void startBoardFunction(const QString&, IPointerTarget&) override {}
+    void startMenuFunction(const QString& text, std::int32_t innerId) override {
+        started << QStringLiteral("%1 %2").arg(text).arg(innerId);
+    }
+    QStringList started;
+};
+
+// A hosted control with a menu of its own, "编辑" with the tool "Find", which it hears when clicked.
+class MenuControl : public Object, public IHostedControl, public IHostedFormEvents {
+public:
+    MenuControl() {
+        ToolDefinition edit{QStringLiteral("mnuEdit"), QStringLiteral("编辑"), 901};
+        edit.placement = 1;
+        edit.subBand = QStringLiteral("mnuEdit");
+        layout.bands = {{QStringLiteral("Menu"), kMenuBarBand, 0, {edit}},
+                        {QStringLiteral("mnuEdit"),
+                         kPopupBand,
+                         0,
+                         {{QStringLiteral("Find"), QStringLiteral("查找"), 902}}}};
+    }
+    QWidget* widget() override { return nullptr; }
+    bool show(const std::shared_ptr<IHostedForm>& shown, const QList<Variant>&) override {
+        form = shown;
+        form->setEvents(this);
+        form->setToolBar(layout);
+        return true;
+    }
+    void notifyMessage(const QString&) override {}
+    void propertyChanged(const QString&) override {}
+    void toolBarClick(const QString& tool, bool&) override { clicks << tool; }
+
+    ToolBarLayout layout;
+    std::shared_ptr<IHostedForm> form;
+    QStringList clicks;
+};
+
+class MainFrameMenusTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        MainFrameTest::SetUp();
+        auto& company = *console.ctx.session().companyConnection;
+        company.execute(QStringLiteral(
+            "create table t_UserMenuStore (FInnerID int not null primary key, FUserID int not null,"
+            " FDetailFuncType smallint not null, FZRKSubID int not null default 0, FZRKIndex int not null "
+            "default 0,"
+            " FShowCaption nvarchar(255) not null, FDoFuncMnuParam nvarchar(512) not null,"
+            " FClickCount int not null default 0, ForderIndex int not null default 0)"));
+        company.execute(QStringLiteral(
+            "insert into t_UserMenuStore (FInnerID, FUserID, FDetailFuncType, FShowCaption, FDoFuncMnuParam, "
+            "ForderIndex) values (11, 16394, 1, N'销售订单', "
+            "N'81;BillCenter.BillEdit;se;FTranType=81;销售订单;False', 2),"
+            " (12, 16394, 1, N'采购订单', N'71;BillCenter.BillEdit;po;FTranType=71;采购订单;False', 1),"
+            " (13, 16394, 3, N'库存台账', N'171;ReportViewer.SrvRptRetrieve;ic;FRptID=171;库存台账;True', 1),"
+            " (14, 99, 2, N'别人的', N'x;y;z;w;v;True', 1)"));
+        publishFromDictionary(
+            console.ctx, Dictionary{{QStringLiteral("UserName"), QStringLiteral("老板")},
+                                    {QStringLiteral("AcctName"), QStringLiteral("演示账套")},
+                                    {QStringLiteral("PropsString"),
+                                     QStringLiteral("ConnectString={Provider=SQLite;Data Source=") +
+                                         console.folder() + QStringLiteral("/company.db};UserID=16394;")}});
+        console.ctx.components().add(QStringLiteral("Ctl.Menus"), [this] { return control; });
+    }
+
+    MainFrame& startWithMenus() {
+        MainFrame::Roles roles{login,
+                               boards,
+                               nullptr,
+                               &launcher,
+                               nullptr,
+                               nullptr,
+                               console.folder(),
+                               [this](const QString& address) {
+                                   opened << address;
+                                   return true;
+                               }};
+        frame = std::make_unique<MainFrame>(console.ctx, roles);
+        frame->load();
+        frame->show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return console.ctx.board().built; }, 5000));
+        return *frame;
+    }
+
+    // The menu bar's menus by title, as the owner sees them.
+    QStringList menuTitles() const {
+        QStringList titles;
+        for (QAction* action : frame->menuBar()->actions())
+            titles << action->text();
+        return titles;
+    }
+
+    // Opens the menu as a click on its title would, then closes it again.
+    static void openAndClose(QMenu* menu) {
+        menu->popup(QPoint(0, 0));
+        menu->hide();
+    }
+
+    QStringList actionNames(QMenu* menu) const {
+        QStringList names;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                names << (action->menu() ? action->menu()->objectName() : action->objectName());
+        return names;
+    }
+
+    RecordingLauncher launcher;
+    QStringList opened;
+    std::shared_ptr<MenuControl> control = std::make_shared<MenuControl>();
+};
+
+TEST_F(MainFrameMenusTest, TheMenuBarShowsTheConsolesMenusWithTheFavouritesInTheirOrder) {
+    MainFrame& f = startWithMenus();
+    EXPECT_EQ(menuTitles(), (QStringList{"系统(&S)", "收藏(&A)", "窗口(&W)", "帮助(&H)"}));
+    EXPECT_EQ(actionNames(f.menus().menu(QStringLiteral("mnuSystem"))),
+              (QStringList{"ChangeSystem", "RefreshA", "mnuDataTransfer", "KillTaskByUserID", "Quit"}));
+    QMenu* bills = f.menus().menu(kFavouriteBillBand);
+    ASSERT_NE(bills, nullptr);
+    EXPECT_EQ(actionNames(bills), (QStringList{"mnBillDetail12", "mnBillDetail11"}));
+    EXPECT_EQ(bills->actions()[0]->text(), QStringLiteral("采购订单"));
+    EXPECT_TRUE(actionNames(f.menus().menu(kFavouriteBookBand)).isEmpty()); // another user's
+    EXPECT_EQ(actionNames(f.menus().menu(kFavouriteReportBand)), QStringList{"mnReportDetail13"});
+
+    bills->actions()[1]->trigger();
+    EXPECT_EQ(launcher.started, QStringList{"81;BillCenter.BillEdit;se;FTranType=81;销售订单;False 11"});
+}
+
+TEST_F(MainFrameMenusTest, EveryMenuClickEndsInItsActionOrAMessage) {
+    MainFrame& f = startWithMenus();
+    QStringList clicked;
+    std::function<void(QMenu*)> clickThrough = [&](QMenu* menu) {
+        openAndClose(menu);
+        QList<QPointer<QAction>> actions;
+        for (QAction* action : menu->actions())
+            actions << action;
+        for (const QPointer<QAction>& action : actions) {
+            if (!action || action->isSeparator())
+                continue;
+            if (action->menu()) {
+                clickThrough(action->menu());
+                continue;
+            }
+            clicked << action->objectName();
+            action->trigger();
+            ASSERT_TRUE(f.isVisible()) << action->objectName().toStdString();
+        }
+    };
+    for (QAction* top : f.menuBar()->actions())
+        clickThrough(top->menu());
+
+    QStringList expected;
+    const Bar ownBar = consoleBar();
+    for (const BandDefinition& band : ownBar.bands())
+        for (const ToolDefinition& tool : band.tools)
+            if (tool.subBand.isEmpty())
+                expected << tool.name;
+    for (const QString& name : expected)
+        EXPECT_TRUE(clicked.contains(name)) << name.toStdString();
+    EXPECT_TRUE(clicked.contains(QStringLiteral("MDIChild"))); // the window list's board
+    EXPECT_EQ(launcher.started.size(), 3);
+    // Quit asked and was answered no; the favourites editor and the about box showed their dialogs;
+    // the report settings, the refresh settings and the import wait for the board's actions.
+    EXPECT_TRUE(std::any_of(console.prompts.messages().begin(), console.prompts.messages().end(),
+                            [](const auto& m) { return m.text.startsWith(QStringLiteral("是否确认退出")); }));
+    const auto& dialogs = console.prompts.dialogTitles();
+    EXPECT_NE(std::find(dialogs.begin(), dialogs.end(), QStringLiteral("收藏夹定制")), dialogs.end());
+    EXPECT_TRUE(std::any_of(dialogs.begin(), dialogs.end(),
+                            [](const QString& t) { return t.startsWith(QStringLiteral("关于")); }));
+    EXPECT_EQ(logins, 1);          // ChangeSystem logged in again
+    EXPECT_TRUE(opened.isEmpty()); // no web address configured, no help installed
+    EXPECT_NE(f.board(), nullptr);
+}
+
+TEST_F(MainFrameMenusTest, ASavedFavouritesChangeRefillsTheMenusAndRefreshesTheSystem) {
+    MainFrame& f = startWithMenus();
+    console.prompts.queueDialog([](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstFavourites"));
+        list->setCurrentRow(0);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdRemove")), Qt::LeftButton);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    QMenu* set = f.menus().menu(QStringLiteral("mnuSet"));
+    ASSERT_NE(set, nullptr);
+    for (QAction* action : set->actions())
+        if (action->objectName() == QLatin1String("mnSetDetail"))
+            action->trigger();
+    EXPECT_EQ(actionNames(f.menus().menu(kFavouriteBillBand)), QStringList{"mnBillDetail11"});
+    EXPECT_EQ(logins, 1); // the board was open: the system is refreshed with a new login
+    EXPECT_TRUE(
+        f.commandBar().index()->bands.value(kFavouriteBillBand).contains(QStringLiteral("mnBillDetail11")));
+}
+
+TEST_F(MainFrameMenusTest, AHostWindowsMenusMergeWhileItIsActiveAndTheWindowListSwitchesBack) {
+    MainFrame& f = startWithMenus();
+    HostWindowFactory hosts(console.ctx);
+    IHostWindow* host = hosts.createHostWindow(f);
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(
+        host->loadSubApp(QStringLiteral("Ctl.Menus"), QStringLiteral("应收款明细表"), false, nullptr));
+    QMdiSubWindow* hostWindow = f.mdiArea()->subWindowList(QMdiArea::CreationOrder).back();
+    f.mdiArea()->setActiveSubWindow(hostWindow);
+    EXPECT_EQ(menuTitles(), (QStringList{"系统(&S)", "收藏(&A)", "编辑", "窗口(&W)", "帮助(&H)"}));
+    QMenu* edit = f.menus().menu(QStringLiteral("mnuEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->actions().front()->trigger();
+    EXPECT_EQ(control->clicks, QStringList{"Find"});
+
+    QMenu* windows = f.menus().menu(kWindowBand);
+    openAndClose(windows);
+    QStringList list;
+    for (QAction* action : windows->actions())
+        if (action->objectName() == kWindowListTool)
+            list << QStringLiteral("%1 %2 %3")
+                        .arg(action->property("toolId").toInt())
+                        .arg(action->text())
+                        .arg(action->isChecked());
+    EXPECT_EQ(list, (QStringList{"400 主界面 0", "401 应收款明细表 1"}));
+
+    for (QAction* action : windows->actions())
+        if (action->objectName() == kWindowListTool && action->property("toolId").toInt() == 400) {
+            action->trigger();
+            break;
+        }
+    EXPECT_NE(f.mdiArea()->activeSubWindow(), hostWindow);
+    EXPECT_EQ(menuTitles(), (QStringList{"系统(&S)", "收藏(&A)", "窗口(&W)", "帮助(&H)"}));
+}
+
+TEST_F(MainFrameMenusTest, CaptionsSwitchedOffComeBackAfterARestart) {
+    ToolDefinition view{QStringLiteral("mnuView"), QStringLiteral("查看"), 951};
+    view.subBand = QStringLiteral("mnuView");
+    view.placement = 1;
+    ToolDefinition showCaption{QStringLiteral("ShowCaption"), QStringLiteral("显示文字"), 952};
+    showCaption.checked = true;
+    control->layout.bands = {
+        {QStringLiteral("Menu"), kMenuBarBand, 0, {view}},
+        {QStringLiteral("mnuView"), kPopupBand, 0, {showCaption}},
+        {QStringLiteral("bndTool"), kPlainToolBand, 0, {{QStringLiteral("Save"), QString(), 953}}}};
+    const auto viewFlag = [this] {
+        return getUserSetting(console.ctx, QStringLiteral("EBO"), QStringLiteral("ToolBar"),
+                              QStringLiteral("ViewFlag"), QString())
+            .toString();
+    };
+    const auto saveDisplay = [this] { return control->form->toolBar().bands[2].tools[0].displayFlags; };
+    for (int run = 0; run < 2; ++run) {
+        MainFrame& f = startWithMenus(); // the second run is a restart over the same settings
+        EXPECT_EQ(viewFlag(), QStringLiteral("1")) << run;
+        HostWindowFactory hosts(console.ctx);
+        IHostWindow* host = hosts.createHostWindow(f);
+        ASSERT_TRUE(host->loadSubApp(QStringLiteral("Ctl.Menus"), QStringLiteral("科目"), false, nullptr));
+        f.mdiArea()->setActiveSubWindow(f.mdiArea()->subWindowList(QMdiArea::CreationOrder).back());
+        QMenu* viewMenu = f.menus().menu(QStringLiteral("mnuView"));
+        ASSERT_NE(viewMenu, nullptr);
+        openAndClose(viewMenu);
+        QAction* toggle = viewMenu->actions().front();
+        EXPECT_TRUE(toggle->isChecked()) << run;
+        EXPECT_EQ(saveDisplay(), 34) << run;
+        if (run == 0) {
+            toggle->trigger();
+            EXPECT_EQ(viewFlag(), QStringLiteral("0"));
+            EXPECT_FALSE(toggle->isChecked());
+            EXPECT_EQ(saveDisplay(), 16);
+        }
+    }
 }
 
 TEST(MainFrameSize, IsAtLeast800By600AtNinetySixDotsPerInch) {

@@ -9,8 +9,17 @@ std::optional<unsigned long> FakeWindowFinder::findTopLevel(const QString& title
     return it->second;
 }
 
-bool FakeWindowFinder::postClose(unsigned long) {
+std::vector<unsigned long> FakeWindowFinder::findTopLevelContaining(const QString& text) {
+    std::vector<unsigned long> found;
+    for (const auto& [title, handle] : windows)
+        if (title.left(256).contains(text, Qt::CaseInsensitive))
+            found.push_back(handle);
+    return found;
+}
+
+bool FakeWindowFinder::postClose(unsigned long window) {
     ++posts;
+    closed.push_back(window);
     if (failingPosts > 0) {
         --failingPosts;
         return false;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace zrk::test {
 
@@ -17,7 +18,10 @@ public:
     int failingPosts = 0;
     int posts = 0;
     std::optional<unsigned long> findTopLevel(const QString& title) override;
+    std::vector<unsigned long> findTopLevelContaining(const QString& text) override;
     bool postClose(unsigned long window) override;
+    // The handles asked to close, in order.
+    std::vector<unsigned long> closed;
 };
 
 // A console without widgets and without the suite's components, for presenters and models: its

@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "suite/account_catalogue.h"
 #include "suite/account_login.h"
+#include "suite/report_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,6 +72,22 @@ void writeIndustryLogo(const QString& file) {
         throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
 }
 
+// Two reports the demo's catalogue does not hold and one it holds under another name: importing
+// the file adds two and changes one.
+void writeSampleReports(const QString& file) {
+    const QList<suite::ReportDefinition> reports{
+        {9101, QStringLiteral("每日毛利快报"), QStringLiteral("hs"), 1, QStringLiteral("每日毛利快報"),
+         QStringLiteral("Daily gross profit")},
+        {9102, QStringLiteral("仓库周转分析"), QStringLiteral("ic"), 1, QStringLiteral("倉庫周轉分析"),
+         QStringLiteral("Warehouse turnover")},
+        {171, QStringLiteral("库存台账（按仓库）"), QStringLiteral("ic"), 1,
+         QStringLiteral("庫存台賬（按倉庫）"), QStringLiteral("Stock ledger by warehouse")},
+    };
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(suite::writeReportFile(reports)) < 0 || !out.commit())
+        throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+}
+
 void recordInstallDir(const SettingsStore& settings, const QString& dir) {
     try {
         settings.write(Hive::LocalMachine, kInstallRegistryKey, QStringLiteral("Path"), dir);
@@ -136,6 +153,8 @@ InstallResult installDemo(const InstallRequest& request, const SettingsStore& se
     recordInstallDir(settings, dir);
     writeScheme(result.schemeFile);
     writeIndustryLogo(result.industryLogoFile);
+    result.sampleReportsFile = QDir(dir).filePath(QStringLiteral("Common/SampleReports.zrkrpt"));
+    writeSampleReports(result.sampleReportsFile);
 
     removeStaleBuilds(result.databaseFile);
     if (request.force || !QFileInfo::exists(result.databaseFile)) {

@@ -33,13 +33,16 @@ struct InstallResult {
     QString schemeFile;
     QString catalogueFile;
     QString industryLogoFile; // Common/bmp/main_boss_<industry>.bmp
-    bool built = false;       // false when an existing database was kept
+    // A report import file for the report import of the console's system menu.
+    QString sampleReportsFile;
+    bool built = false; // false when an existing database was kept
 };
 
 // The demo installation below installDir: Common/ZRKBaseScheme.ini and the industry logo
-// Common/bmp/main_boss_1.bmp (each written when missing), AccountSets/demo.zrkdb (built through a temporary
-// file, so a failed build leaves nothing behind), the account-set catalogue entry, and the machine registry
-// value "Path". Raises zrk::Error with a message for the user on any failure.
+// Common/bmp/main_boss_1.bmp (each written when missing), Common/SampleReports.zrkrpt (a report
+// import file), AccountSets/demo.zrkdb (built through a temporary file, so a failed build leaves
+// nothing behind), the account-set catalogue entry, and the machine registry value "Path".
+// Raises zrk::Error with a message for the user on any failure.
 InstallResult installDemo(const InstallRequest& request, const SettingsStore& settings,
                           const ProgressFn& progress = {});
 

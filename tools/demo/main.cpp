@@ -22,6 +22,7 @@ const QString kDescription = QStringLiteral(
     "  DIR/Common/ZRKBaseScheme.ini    the installation scheme (written when missing)\n"
     "  DIR/Common/AccountSets.json     the account-set catalogue\n"
     "  DIR/Common/bmp/main_boss_1.bmp  the logo of the installation's industry (written when missing)\n"
+    "  DIR/Common/SampleReports.zrkrpt a report file for the console's report import\n"
     "and records DIR as HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT, Path.");
 
 int fail(const QString& text) {
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
     std::printf("database       %s (%s)\n", result.databaseFile.toUtf8().constData(),
                 result.built ? "built" : "kept; --force rebuilds it");
     std::printf("catalogue      %s\n", result.catalogueFile.toUtf8().constData());
+    std::printf("report file    %s\n", result.sampleReportsFile.toUtf8().constData());
     std::printf("scheme         %s\n", result.schemeFile.toUtf8().constData());
     std::printf("industry logo  %s\n", result.industryLogoFile.toUtf8().constData());
     if (!result.built)

@@ -60,22 +60,59 @@ public:
     virtual Variant loadAPPfunc(DictionaryPtr& dct) = 0;
 };
 
-// One tool of a tool-bar layout, and the bands that hold them.
+// One tool of a tool-bar layout, and the bands that hold them. The command bar's own tools are
+// the same values: a menu tool names the band it opens in subBand.
 struct ToolDefinition {
     QString name;
     QString caption;
     int id = 0;
+    bool checked = false;
+    QString tagText{};   // a favourite's launch text
+    int tagNumber = 0;   // a favourite's FInnerID, a window's index, an arrange style
+    QString picture{};   // the name of a drawing of the console's artwork, "" for none
+    int controlType = 0; // 0 a plain button
+    int captionPosition = 0;
+    int style = 0;
+    int displayFlags = 0;
+    // Where a merged tool goes among the console's own: 1 and 2 from the start of the band
+    // (after and before the console's run of that placement), 3 and 4 from its end.
+    int placement = 0;
+    QString subBand{};
+    // The tool begins a group (a separator before it).
+    bool beginGroup = false;
+
+    bool operator==(const ToolDefinition&) const = default;
 };
 
 struct BandDefinition {
     QString name;
-    int bandType = 0; // 1 for a menu band
+    int bandType = 0; // 0 a plain tool bar, 1 the menu bar, 2 a drop-down menu
     int bandSetting = 0;
     QList<ToolDefinition> tools;
+    QString caption{};
+    int flags = 0;
+
+    bool operator==(const BandDefinition&) const = default;
 };
+
+inline constexpr int kPlainToolBand = 0, kMenuBarBand = 1, kPopupBand = 2;
 
 struct ToolBarLayout {
     QList<BandDefinition> bands;
+    // The customisation dialog's texts, its font and size, as the frame sets them on merging.
+    QString localeString{};
+    QString fontName{};
+    int fontSize = 0;
+
+    bool operator==(const ToolBarLayout&) const = default;
+
+    // The band of that name (its layout data), none when the layout has no such band.
+    const BandDefinition* layoutData(const QString& bandName) const {
+        for (const BandDefinition& band : bands)
+            if (band.name == bandName)
+                return &band;
+        return nullptr;
+    }
 };
 
 // Told by a hosted form when one of its properties changed or one of its tools was clicked.
