@@ -22,6 +22,9 @@ public:
     void setUsedInBossRpt(bool used) override { usedInBossRpt_ = used; }
     Variant loadAPPfunc(DictionaryPtr& dct) override;
 
+protected:
+    ComponentHost& host() const { return host_; }
+
 private:
     // A direct start's dictionary carries the session property string as ConnectString; a
     // service start reads it from the session properties.
