@@ -153,8 +153,9 @@ private:
 // Makes the main board window for the frame.
 class BoardWindowFactory : public IBoardFactory {
 public:
-    BoardWindowFactory(ConsoleContext& ctx, IFunctionLauncher* launcher, IConsoleFrames* frames,
-                       IAnalysisPanelFactory* analysis, ISettingsDialogs* settings)
+    explicit BoardWindowFactory(ConsoleContext& ctx, IFunctionLauncher* launcher = nullptr,
+                                IConsoleFrames* frames = nullptr, IAnalysisPanelFactory* analysis = nullptr,
+                                ISettingsDialogs* settings = nullptr)
         : ctx_(ctx), roles_{launcher, frames, analysis, settings} {}
     IBoard* createBoard() override { return new BoardWindow(ctx_, roles_); }
 
