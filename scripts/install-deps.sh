@@ -19,7 +19,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-svg-dev
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libsodium-dev libssl-dev
-  dbus dbus-x11 libdbus-1-dev
+  dbus dbus-daemon dbus-x11 libdbus-1-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-utils libx11-dev
   fonts-wqy-microhei

@@ -3,6 +3,7 @@
 #include "desktop/product_icon.h"
 #include "desktop/qt_prompt_service.h"
 #include "desktop/x11_window_finder.h"
+#include "launch/main_service_on_bus.h"
 #include "reports/report_components.h"
 #include "session/diagnostic_log.h"
 #include "session/installation.h"
@@ -18,6 +19,7 @@
 #include "startup/program_options.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
@@ -135,6 +137,15 @@ int main(int argc, char* argv[]) {
         channel->onShow = [&windowsOfConsole, &ctx, embedding] {
             return zrk::showAnswer(windowsOfConsole.activateFrame(), embedding, ctx.session().loggedIn);
         };
+
+    // Other programs reach the service object on the session bus, when there is one. Only a
+    // copy that serves objects may be ended from outside; the owner's window is closed by the
+    // owner.
+    zrk::MainServiceOnBus busService([&windowsOfConsole] { return windowsOfConsole.mainService(); },
+                                     embedding ? std::function<void()>([&app] { app.quit(); }) : nullptr);
+    std::unique_ptr<zrk::ConsoleBus> bus;
+    if (channel)
+        bus = zrk::ConsoleBus::registerOn(QDBusConnection::sessionBus(), busService);
 
     if (embedding) {
         // Serve the console's objects until asked to quit; no login, no window.

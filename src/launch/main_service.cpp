@@ -41,6 +41,10 @@ void QVMainService::doCallFunc(const QString& progId, const DictionaryPtr& dct) 
     serviceStart(ctx_, shared_from_this(), roles_.frames.frameServices(false), progId, dct);
 }
 
+void QVMainService::startFunction(const QString& progId, const DictionaryPtr& dct) {
+    serviceStartRaising(ctx_, shared_from_this(), roles_.frames.frameServices(false), progId, dct);
+}
+
 ObjectPtr QVMainService::existsSubControl(const QString& formName, bool activateForm) {
     // A copy: activating a window may let others open or close.
     const std::vector<IHostWindow*> hosts = ctx_.launch().hostWindows;

@@ -39,6 +39,8 @@ public:
                        const QString& title = QString(), bool refresh = false,
                        const ObjectPtr& evnt = ObjectPtr()) override;
     void doCallFunc(const QString& progId, const DictionaryPtr& dct) override;
+    // The same start, its errors passed on to the caller instead of shown.
+    void startFunction(const QString& progId, const DictionaryPtr& dct);
     ObjectPtr existsSubControl(const QString& formName, bool activateForm = false) override;
     void refresh(bool reLogin = false) override;
     std::shared_ptr<ICacheFacade> cache() override;

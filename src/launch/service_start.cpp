@@ -50,17 +50,21 @@ void startComponent(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& 
 
 } // namespace
 
-void serviceStart(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service, IFrameServices* frame,
-                  const QString& progId, const DictionaryPtr& dct) {
+void serviceStartRaising(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service,
+                         IFrameServices* frame, const QString& progId, const DictionaryPtr& dct) {
     const std::int32_t log =
         logStart(ctx, QStringLiteral("QvMainNew::QVMainService::DoCallFunc::") + functionName(dct));
+    startComponent(ctx, service, frame, progId, dct ? dct : std::make_shared<Dictionary>());
+    logEnd(ctx, log, 0);
+}
+
+void serviceStart(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service, IFrameServices* frame,
+                  const QString& progId, const DictionaryPtr& dct) {
     try {
-        startComponent(ctx, service, frame, progId, dct ? dct : std::make_shared<Dictionary>());
+        serviceStartRaising(ctx, service, frame, progId, dct);
     } catch (const Error& e) {
         reportSuiteError(ctx, e);
-        return;
     }
-    logEnd(ctx, log, 0);
 }
 
 } // namespace zrk

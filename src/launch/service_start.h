@@ -22,4 +22,9 @@ inline constexpr double kSuperFunctionId = 6011101;
 void serviceStart(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service, IFrameServices* frame,
                   const QString& progId, const DictionaryPtr& dct);
 
+// The same start for a caller that reports errors itself (another program on the session bus):
+// they pass on unchanged.
+void serviceStartRaising(ConsoleContext& ctx, const std::shared_ptr<IQVMainService>& service,
+                         IFrameServices* frame, const QString& progId, const DictionaryPtr& dct);
+
 } // namespace zrk

@@ -32,6 +32,8 @@ InstanceChannel::Reply replyOf(const QByteArray& line) {
         return Reply::NoWindow;
     if (line == "quitting")
         return Reply::Quitting;
+    if (line == "not quitting: window open")
+        return Reply::NotQuitting;
     return Reply::NoAnswer;
 }
 
@@ -86,7 +88,8 @@ void InstanceChannel::serve() {
                     socket->write(shown == Reply::Shown ? "activated\n" : "nowindow\n");
                 socket->flush();
             } else if (command == "quit") {
-                socket->write("quitting\n");
+                // Only a copy that serves objects ends from outside; the owner closes a window.
+                socket->write(onQuit ? "quitting\n" : "not quitting: window open\n");
                 socket->flush();
                 if (onQuit)
                     onQuit();

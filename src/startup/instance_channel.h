@@ -18,7 +18,7 @@ namespace zrk {
 //   show      -> "shown", or "not shown: no window" / "not shown: starting" /
 //                "not shown: serving objects"
 //   activate  -> "activated" or "nowindow" (the older form of "show", still answered)
-//   quit      -> "quitting"
+//   quit      -> "quitting", or "not quitting: window open" from a copy with the owner's window
 //   anything else -> "unknown"
 class InstanceChannel : public QObject {
     Q_OBJECT
@@ -30,6 +30,7 @@ public:
         Starting,    // it is still starting (logging in, preparing the account set)
         ServingOnly, // it only serves the console's objects and has no main window
         Quitting,    // it ends, as asked
+        NotQuitting, // it has the owner's window open and does not end from outside
         NoAnswer,    // nobody answered in time (gone, stopped, or blocked)
     };
 
@@ -49,6 +50,7 @@ public:
     // What the running copy does on "show": bring its window forward and tell how that went
     // (Shown, NoWindow, Starting or ServingOnly). Without it the answer is NoWindow.
     std::function<Reply()> onShow;
+    // What the running copy does on "quit"; without it the copy refuses to end.
     std::function<void()> onQuit;
 
     // Sends a request ("show", "activate" or "quit") to the running copy and waits for its answer.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,11 +46,22 @@ TEST(DemoInstall, LaysOutTheInstallationAndRecordsIt) {
         const char* key;
         const char* value;
     };
-    for (const Key& k : {Key{"Version", "AppType", "11"}, Key{"Version", "OEM", "0"},
-                         Key{"industry", "industryID", "0"}, Key{"Version", "HangYeType", "0"}})
+    for (const Key& k :
+         {Key{"Version", "AppType", "11"}, Key{"Version", "OEM", "0"}, Key{"industry", "industryID", "1"},
+          Key{"industry", "industryName", "QuorvelZRKNimbra老板报表"}, Key{"Version", "HangYeType", "0"}})
         EXPECT_EQ(readProfileString(scheme, k.section, k.key, QStringLiteral("missing")),
-                  QLatin1String(k.value))
+                  QString::fromUtf8(k.value))
             << k.key;
+
+    // The industry's logo, where the board looks for it, at the size the board shows it: the
+    // emblem's white disc on the left, the strip's blue at the right edge.
+    EXPECT_EQ(r.industryLogoFile, QDir(dir).filePath(QStringLiteral("Common/bmp/main_boss_1.bmp")));
+    const QImage logo(r.industryLogoFile, "BMP");
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(logo.size(), QSize(392, 62));
+    EXPECT_EQ(logo.pixelColor(35, 31), QColor(Qt::white));
+    const QColor edge = logo.pixelColor(391, 30);
+    EXPECT_GT(edge.blue(), edge.red() + 80);
 
     const auto entries = suite::readAccountCatalogue(suite::accountCatalogueFile(dir));
     ASSERT_EQ(entries.size(), 1u);
@@ -68,7 +80,7 @@ TEST(DemoInstall, KeepsAnExistingDatabaseUnlessForced) {
     const InstallResult first = installDemo(requestFor(dir, 1), settings);
     const QByteArray original = contentOf(first.databaseFile);
 
-    // Another account set in the catalogue and an installation's own scheme survive a re-run.
+    // Another account set in the catalogue and an installation's own scheme and logo survive a re-run.
     auto entries = suite::readAccountCatalogue(first.catalogueFile);
     entries.push_back(
         {9, QStringLiteral("其他账套"), QStringLiteral("Provider=SQLite;Data Source=/x/other.zrkdb")});
@@ -77,6 +89,9 @@ TEST(DemoInstall, KeepsAnExistingDatabaseUnlessForced) {
         QFile scheme(first.schemeFile);
         ASSERT_TRUE(scheme.open(QIODevice::WriteOnly));
         scheme.write("[Version]\nAppType=2\n");
+        QFile logo(first.industryLogoFile);
+        ASSERT_TRUE(logo.open(QIODevice::WriteOnly));
+        logo.write("own logo");
     }
 
     const InstallResult kept = installDemo(requestFor(dir, 2), settings);
@@ -90,6 +105,7 @@ TEST(DemoInstall, KeepsAnExistingDatabaseUnlessForced) {
     EXPECT_EQ(
         readProfileString(first.schemeFile, QStringLiteral("Version"), QStringLiteral("AppType"), QString()),
         QStringLiteral("2"));
+    EXPECT_EQ(contentOf(first.industryLogoFile), QByteArray("own logo"));
     const auto after = suite::readAccountCatalogue(first.catalogueFile);
     ASSERT_EQ(after.size(), 2u);
     EXPECT_EQ(after[0].id, kDemoAccountSetId);
@@ -210,6 +226,9 @@ TEST(DemoTool, InstallsAndRefusesBadArguments) {
     }
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("settings/install/AccountSets/demo.zrkdb"))));
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("b/AccountSets/demo.zrkdb"))));
+    // The tool draws the industry's logo without a screen or fonts.
+    EXPECT_EQ(QImage(tmp.filePath(QStringLiteral("b/Common/bmp/main_boss_1.bmp")), "BMP").size(),
+              QSize(392, 62));
     // The last install recorded its folder.
     EXPECT_EQ(SettingsStore::portable(tmp.filePath(QStringLiteral("settings")))
                   .read(Hive::LocalMachine, QStringLiteral("SOFTWARE\\QUORVEL\\ZRKPRODUCT"),

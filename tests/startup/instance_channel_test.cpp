@@ -161,6 +161,17 @@ TEST(InstanceChannel, AServingCopyQuitsWhenAsked) {
     EXPECT_TRUE(quit);
 }
 
+// A copy with the owner's window (no quit handler) says that it does not end, rather than
+// answering "quitting" and staying.
+TEST(InstanceChannel, ACopyWithTheOwnersWindowRefusesToQuit) {
+    QTemporaryDir dir;
+    const QString name = InstanceChannel::channelName(4245, dir.path());
+    InstanceChannel server(name, dir.path());
+    ASSERT_TRUE(server.claim());
+    InstanceChannel client(name, dir.path());
+    EXPECT_EQ(requestServed(client, QStringLiteral("quit")), InstanceChannel::Reply::NotQuitting);
+}
+
 TEST(InstanceChannel, WithNoRunningCopyThereIsNoAnswerAndTheLockIsFree) {
     QTemporaryDir dir;
     const QString name = InstanceChannel::channelName(4244, dir.path());

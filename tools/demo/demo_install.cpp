@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QSaveFile>
+#include <QSvgRenderer>
 #include <cerrno>
 #include <csignal>
 #include <limits>
@@ -25,6 +28,9 @@ Error installError(const QString& text) {
     return Error(kPathError, QStringLiteral("zrk-demo"), text);
 }
 
+// The demo's scheme names industry 1 (trading), so that the board shows that industry's logo. An
+// industry installation shows its industry name as the product title; the name here is the
+// product's own title, so the console's title is the same as without an industry.
 const char kSchemeText[] = "; Installation scheme of this ZRK installation\n"
                            "[Version]\n"
                            "AppType=11\n"
@@ -33,8 +39,8 @@ const char kSchemeText[] = "; Installation scheme of this ZRK installation\n"
                            "HangYeType=0\n"
                            "\n"
                            "[industry]\n"
-                           "industryID=0\n"
-                           "industryName=\n"
+                           "industryID=1\n"
+                           "industryName=QuorvelZRKNimbra老板报表\n"
                            "Demo=0\n";
 
 void writeScheme(const QString& file) {
@@ -42,6 +48,26 @@ void writeScheme(const QString& file) {
         return; // an installation's own scheme is never overwritten
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(kSchemeText) < 0 || !out.commit())
+        throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+}
+
+// The industry's logo as the bitmap file the board reads, drawn from its SVG source (built into
+// this tool) at the size the board shows it. The drawing has no text, so it needs no fonts and
+// renders in a tool without a screen.
+void writeIndustryLogo(const QString& file) {
+    if (QFileInfo::exists(file))
+        return; // an installation's own logo is never overwritten
+    QSvgRenderer renderer(QStringLiteral(":/demo/main_boss_%1.svg").arg(kDemoIndustryId));
+    if (!renderer.isValid())
+        throw installError(QStringLiteral("the industry logo's drawing is missing from this tool"));
+    QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    painter.end();
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "BMP") || !out.commit())
         throw installError(QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
 }
 
@@ -98,14 +124,18 @@ InstallResult installDemo(const InstallRequest& request, const SettingsStore& se
     result.schemeFile = QDir(dir).filePath(QStringLiteral("Common/ZRKBaseScheme.ini"));
     result.databaseFile = QDir(dir).filePath(QStringLiteral("AccountSets/demo.zrkdb"));
     result.catalogueFile = suite::accountCatalogueFile(dir);
+    result.industryLogoFile =
+        QDir(dir).filePath(QStringLiteral("Common/bmp/main_boss_%1.bmp").arg(kDemoIndustryId));
 
-    for (const QString& sub : {QStringLiteral("Common"), QStringLiteral("AccountSets")})
+    for (const QString& sub :
+         {QStringLiteral("Common"), QStringLiteral("Common/bmp"), QStringLiteral("AccountSets")})
         if (!QDir().mkpath(QDir(dir).filePath(sub)))
             throw installError(QStringLiteral("cannot create the folder %1").arg(QDir(dir).filePath(sub)));
 
     // The registry first: it is the step most likely to be refused, and it costs nothing.
     recordInstallDir(settings, dir);
     writeScheme(result.schemeFile);
+    writeIndustryLogo(result.industryLogoFile);
 
     removeStaleBuilds(result.databaseFile);
     if (request.force || !QFileInfo::exists(result.databaseFile)) {

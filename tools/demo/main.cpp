@@ -21,6 +21,7 @@ const QString kDescription = QStringLiteral(
     "  DIR/AccountSets/demo.zrkdb      the company database (SQLite)\n"
     "  DIR/Common/ZRKBaseScheme.ini    the installation scheme (written when missing)\n"
     "  DIR/Common/AccountSets.json     the account-set catalogue\n"
+    "  DIR/Common/bmp/main_boss_1.bmp  the logo of the installation's industry (written when missing)\n"
     "and records DIR as HKEY_LOCAL_MACHINE\\SOFTWARE\\QUORVEL\\ZRKPRODUCT, Path.");
 
 int fail(const QString& text) {
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
                 result.built ? "built" : "kept; --force rebuilds it");
     std::printf("catalogue      %s\n", result.catalogueFile.toUtf8().constData());
     std::printf("scheme         %s\n", result.schemeFile.toUtf8().constData());
+    std::printf("industry logo  %s\n", result.industryLogoFile.toUtf8().constData());
     if (!result.built)
         return 0;
     std::printf("size           %s, seed %llu, %.1f s, %.1f MB\n",

@@ -1,6 +1,7 @@
 #include "platform/db/tsql_date_comparison.h"
 
 #include "platform/db/tsql_date_literal.h"
+#include "platform/db/tsql_errors.h"
 #include "platform/db/tsql_operands.h"
 #include "platform/db/tsql_translation.h"
 #include "platform/db/tsql_word_classes.h"
@@ -28,10 +29,17 @@ int lastOperandEnd(const Tokens& t, Range r) {
     return end;
 }
 
+// A sign before the operand at i that binds to it alone (+x, not a + x).
+bool signedOperand(const Tokens& t, Range r, int i) {
+    return i > r.begin && isSign(t[i - 1]) &&
+           (i - 1 == r.begin || operandStart(t, r.upTo(i - 1)) == kNoToken);
+}
+
 // The comparison starting at token i of r, by its shape alone.
 std::optional<Comparison> readComparison(const Tokens& t, Range r, int i) {
     const Token& k = t[i];
-    if (!(k.isName() || k.kind == Token::Kind::String) || (i > r.begin && isArithmetic(t[i - 1])))
+    if (!(k.isName() || k.kind == Token::Kind::String) ||
+        (i > r.begin && isArithmetic(t[i - 1]) && !signedOperand(t, r, i)))
         return std::nullopt;
     Comparison c;
     const int leftEnd = operandEnd(t, r.from(i));
@@ -140,6 +148,10 @@ int writeDateComparison(Translation& tr, const Tokens& t, Range r, int i, int ne
     const std::optional<QString> text = isBetween ? between(tr, t, *c, nest) : compare(tr, t, *c, nest);
     if (!text)
         return kNoToken;
+    // The server takes no sign before a date; left to the engine, the sign would make the date
+    // compare as a number with the literal's text and answer wrongly without a word.
+    if (signedOperand(t, r, i))
+        unsupported(QStringLiteral("a sign before the date '%1' of a comparison").arg(t[i].text));
     out.add(*text, t[i].spaceBefore);
     return isBetween ? c->high.end : c->right.end;
 }

@@ -85,6 +85,71 @@ std::vector<Range> caseResultRanges(const Tokens& t, Range r) {
     return results;
 }
 
+// The SELECTs of a query, split at its UNION, EXCEPT and INTERSECT outside parentheses.
+std::vector<Range> selectBranches(const Tokens& t, Range q) {
+    std::vector<Range> branches;
+    int depth = 0;
+    int start = q.begin;
+    for (int i = q.begin; i < q.end; ++i) {
+        if (t[i].isSymbol("("))
+            ++depth;
+        else if (t[i].isSymbol(")"))
+            --depth;
+        else if (depth == 0 && (t[i].isWord("UNION") || t[i].isWord("EXCEPT") || t[i].isWord("INTERSECT"))) {
+            branches.push_back({start, i});
+            start = i + 1 < q.end && t[i + 1].isWord("ALL") ? i + 2 : i + 1;
+        }
+    }
+    branches.push_back({start, q.end});
+    return branches;
+}
+
+// The select list of one SELECT: after SELECT, DISTINCT and TOP, up to its first clause.
+Range selectList(const Tokens& t, Range b) {
+    if (b.empty() || !t[b.begin].isWord("SELECT"))
+        return {b.begin, b.begin};
+    int k = b.begin + 1;
+    if (k < b.end && (t[k].isWord("DISTINCT") || t[k].isWord("ALL")))
+        ++k;
+    if (k < b.end && t[k].isWord("TOP")) {
+        const int close = k + 1 < b.end && t[k + 1].isSymbol("(") ? closingParen(t, b.from(k + 1)) : k + 1;
+        k = close == kNoToken ? b.end : close + 1;
+        if (k < b.end && t[k].isWord("PERCENT"))
+            ++k;
+    }
+    int end = b.end;
+    for (const char* clause : {"INTO", "FROM", "WHERE", "GROUP", "HAVING", "ORDER"}) {
+        const int at = findTopLevelWord(t, {k, end}, clause);
+        if (at != kNoToken)
+            end = at;
+    }
+    return {k, end};
+}
+
+struct SelectItem {
+    QString name; // empty for an expression without a name
+    Range expression;
+};
+
+// A select item's name and expression: name = expression, expression [AS] name, or a column.
+SelectItem selectItem(const Tokens& t, Range item) {
+    if (item.empty())
+        return {QString(), item};
+    const int last = item.end - 1;
+    if (item.size() > 2 && t[item.begin].isName() && t[item.begin + 1].isSymbol("="))
+        return {t[item.begin].text, item.from(item.begin + 2)};
+    if (item.size() > 2 && t[last - 1].isWord("AS") && t[last].isName())
+        return {t[last].text, item.upTo(last - 1)};
+    const Token& before = t[last - 1];
+    const bool operandBefore = before.isSymbol(")") || before.kind == Token::Kind::Number ||
+                               before.kind == Token::Kind::String || before.isName();
+    if (item.size() > 1 && t[last].isName() && !t[last].isWord("END") && operandBefore)
+        return {t[last].text, item.upTo(last)};
+    if (dottedNameEnd(t, item) == item.end)
+        return {t[last].text, item};
+    return {QString(), item};
+}
+
 } // namespace
 
 ValueType ExpressionTypes::operand(const Tokens& t, Range r) {
@@ -93,7 +158,7 @@ ValueType ExpressionTypes::operand(const Tokens& t, Range r) {
         return ValueType::Unknown;
     const Token& k = t[r.begin];
     if (r.size() == 1)
-        return single(k);
+        return single(t, k);
     if (k.isSymbol("(") && closingParen(t, r) == r.end - 1)
         return t[r.begin + 1].isWord("SELECT") ? ValueType::Unknown : expression(t, {r.begin + 1, r.end - 1});
     if (k.isWord("CASE") && t[r.end - 1].isWord("END"))
@@ -102,7 +167,7 @@ ValueType ExpressionTypes::operand(const Tokens& t, Range r) {
         return ValueType::Unknown;
     const int nameEnd = dottedNameEnd(t, r);
     if (nameEnd == r.end)
-        return column(t[nameEnd - 3].text, t[nameEnd - 1].text);
+        return column(t, t[nameEnd - 3].text, t[nameEnd - 1].text);
     if (t[nameEnd].isSymbol("(") && closingParen(t, r.from(nameEnd)) == r.end - 1)
         return function(t, nameEnd - 1, {nameEnd + 1, r.end - 1});
     return ValueType::Unknown;
@@ -170,7 +235,7 @@ std::optional<ValueType> ExpressionTypes::divisor(const Tokens& t, Range r) {
     return operand(t, {start, end});
 }
 
-ValueType ExpressionTypes::single(const Token& k) {
+ValueType ExpressionTypes::single(const Tokens& t, const Token& k) {
     if (k.kind == Token::Kind::Number)
         return numberType(k);
     if (k.kind == Token::Kind::String)
@@ -178,27 +243,78 @@ ValueType ExpressionTypes::single(const Token& k) {
     if (k.isWord("NULL"))
         return ValueType::Int; // takes the other operand's type
     if (k.isName() && !isClauseWord(k))
-        return column(QString(), k.text);
+        return column(t, QString(), k.text);
     return ValueType::Unknown;
 }
 
-// The type of a column by its declaration, when every table it may belong to declares it alike.
-ValueType ExpressionTypes::column(const QString& qualifier, const QString& column) {
+// The type of a column by its declaration, or by the expression a derived table or a common
+// table expression gives it, when every table it may belong to gives it alike.
+ValueType ExpressionTypes::column(const Tokens& t, const QString& qualifier, const QString& column) {
     bool found = false;
     ValueType type = ValueType::Unknown;
     for (const TableSource* s : sourcesNamed(qualifier)) {
-        const TableColumns* columns = s->table.isEmpty() ? nullptr : catalogue_.columns(s->table);
-        if (!columns)
-            return ValueType::Unknown; // a derived or unknown table may hold the column
-        for (const auto& [name, declared] : *columns) {
-            if (name.compare(column, Qt::CaseInsensitive) != 0)
-                continue;
-            const ValueType v = typeFromDeclared(declared);
-            if (found && v != type)
-                return ValueType::Unknown;
-            type = v;
-            found = true;
+        std::optional<ValueType> v;
+        if (!s->query.empty()) {
+            v = derivedColumn(t, *s, column);
+        } else {
+            const TableColumns* columns = s->table.isEmpty() ? nullptr : catalogue_.columns(s->table);
+            if (!columns)
+                return ValueType::Unknown; // an unknown table may hold the column
+            v = declaredColumn(*columns, column);
         }
+        if (!v)
+            continue;
+        if (found && *v != type)
+            return ValueType::Unknown;
+        type = *v;
+        found = true;
+    }
+    return type;
+}
+
+std::optional<ValueType> ExpressionTypes::declaredColumn(const TableColumns& columns, const QString& column) {
+    std::optional<ValueType> type;
+    for (const auto& [name, declared] : columns) {
+        if (name.compare(column, Qt::CaseInsensitive) != 0)
+            continue;
+        const ValueType v = typeFromDeclared(declared);
+        if (type && v != *type)
+            return ValueType::Unknown;
+        type = v;
+    }
+    return type;
+}
+
+// The type of a column of a derived table or a common table expression: its select item's
+// expression, combined over the branches of a UNION; nothing when the query has no such column.
+std::optional<ValueType> ExpressionTypes::derivedColumn(const Tokens& t, const TableSource& s,
+                                                        const QString& column) {
+    if (depth_ >= kMaxDerivedDepth)
+        return ValueType::Unknown; // a recursive common table expression, or one nested too deeply
+    const std::vector<Range> branches = selectBranches(t, s.query);
+    std::optional<ValueType> type;
+    std::optional<std::size_t> position;
+    for (const Range branch : branches) {
+        const std::vector<Range> items = splitCommas(t, selectList(t, branch));
+        if (!position) {
+            for (std::size_t i = 0; i < items.size() && !position; ++i) {
+                if (t[items[i].end - 1].isSymbol("*"))
+                    return ValueType::Unknown;
+                const QString name = i < static_cast<std::size_t>(s.columns.size())
+                                         ? s.columns[i]
+                                         : selectItem(t, items[i]).name;
+                if (name.compare(column, Qt::CaseInsensitive) == 0)
+                    position = i;
+            }
+            if (!position)
+                return std::nullopt;
+        }
+        if (*position >= items.size())
+            return ValueType::Unknown;
+        const std::vector<TableSource> inner = tableSources(t, branch, commonTables_);
+        ExpressionTypes nested(catalogue_, inner, commonTables_, depth_ + 1);
+        const ValueType v = nested.expression(t, selectItem(t, items[*position]).expression);
+        type = type ? combine(*type, v) : v;
     }
     return type;
 }

@@ -15,8 +15,11 @@ namespace zrk::db::tsql {
 
 class ExpressionTypes {
 public:
-    ExpressionTypes(Catalogue& catalogue, const std::vector<TableSource>& sources)
-        : catalogue_(catalogue), sources_(sources) {}
+    // commonTables: those of the statement's WITH, for the sources that name them; depth: how
+    // many derived queries this one stands in.
+    ExpressionTypes(Catalogue& catalogue, const std::vector<TableSource>& sources,
+                    const std::vector<CommonTable>& commonTables, int depth = 0)
+        : catalogue_(catalogue), sources_(sources), commonTables_(commonTables), depth_(depth) {}
 
     // The type of the single operand in r, signs before it allowed.
     ValueType operand(const Tokens& t, Range r);
@@ -30,8 +33,12 @@ public:
     bool integerDivision(const Tokens& t, Range r, int slash);
 
 private:
-    ValueType single(const Token& k);
-    ValueType column(const QString& qualifier, const QString& column);
+    static constexpr int kMaxDerivedDepth = 8;
+
+    ValueType single(const Tokens& t, const Token& k);
+    ValueType column(const Tokens& t, const QString& qualifier, const QString& column);
+    static std::optional<ValueType> declaredColumn(const TableColumns& columns, const QString& column);
+    std::optional<ValueType> derivedColumn(const Tokens& t, const TableSource& s, const QString& column);
     std::vector<const TableSource*> sourcesNamed(const QString& qualifier) const;
     ValueType caseResults(const Tokens& t, Range r);
     ValueType function(const Tokens& t, int name, Range arguments);
@@ -41,6 +48,8 @@ private:
 
     Catalogue& catalogue_;
     const std::vector<TableSource>& sources_;
+    const std::vector<CommonTable>& commonTables_;
+    const int depth_;
 };
 
 } // namespace zrk::db::tsql

@@ -22,10 +22,13 @@ public:
     Catalogue& catalogue() { return catalogue_; }
 
     // Reads the tables the statement in r names, for the types of the columns it uses.
-    void enterStatement(const Tokens& t, Range r) { sources_ = tableSources(t, r); }
+    void enterStatement(const Tokens& t, Range r) {
+        commonTables_ = commonTables(t, r);
+        sources_ = tableSources(t, r, commonTables_);
+    }
 
     // The types of expressions of the statement entered last.
-    ExpressionTypes types() { return ExpressionTypes(catalogue_, sources_); }
+    ExpressionTypes types() { return ExpressionTypes(catalogue_, sources_, commonTables_); }
 
     // The SQLite text of the expression or clause in r; nest counts the expressions it stands
     // in, so that a text nested too deeply is refused rather than exhaust the stack. The
@@ -35,6 +38,7 @@ public:
 private:
     Program& program_;
     Catalogue catalogue_;
+    std::vector<CommonTable> commonTables_;
     std::vector<TableSource> sources_;
 };
 

@@ -18,7 +18,9 @@ QString c(const char* expression) {
     return centsSql(QLatin1String(expression));
 }
 
-// Balances per customer (receivables) or supplier (payables) at the end of the period.
+// Balances per customer (receivables) or supplier (payables) at the end of the period. The
+// documents are grouped by +partner: walking the partner index instead would fetch every
+// document and its lines at random (six times slower on a large set).
 QString balanceSql(bool receivable, const ListParameters& p) {
     const QString party = receivable ? QStringLiteral("t_Organization") : QStringLiteral("t_Supplier");
     const QString invoice = receivable ? QStringLiteral("ICSale") : QStringLiteral("ICPurchase");
@@ -34,11 +36,11 @@ QString balanceSql(bool receivable, const ListParameters& p) {
                "ON o.id = x.FItemID "
                "LEFT JOIN (SELECT s.%4 AS id, SUM(%5) AS amt, MAX(s.FDate) AS lastDay FROM %6 s JOIN %6Entry "
                "e "
-               "ON e.FInterID = s.FInterID WHERE s.FCancellation = 0 AND s.FDate < %7 GROUP BY s.%4) i ON "
+               "ON e.FInterID = s.FInterID WHERE s.FCancellation = 0 AND s.FDate < %7 GROUP BY +s.%4) i ON "
                "i.id = x.FItemID "
                "LEFT JOIN (SELECT %4 AS id, SUM(%2) AS amt, MAX(FDate) AS lastDay FROM %8 WHERE "
                "FCancellation = 0 "
-               "AND FDate < %7 GROUP BY %4) r ON r.id = x.FItemID WHERE x.FDeleted = 0 ORDER BY FRemain "
+               "AND FDate < %7 GROUP BY +%4) r ON r.id = x.FItemID WHERE x.FDeleted = 0 ORDER BY FRemain "
                "DESC, x.FNumber")
         .arg(party, c("FAmount"), receivable ? QStringLiteral("1") : QStringLiteral("2"), partner,
              c("e.FAmount + e.FTaxAmount"), invoice, day(p.to), settle);

@@ -366,6 +366,35 @@ TEST_F(Division, QuotientsHaveTheServersType) {
     }
 }
 
+// A column of a derived table or a common table expression has the type of its expression:
+// what it is named by (alias, the CTE's column list, the column itself), over
+// every branch of a UNION; a recursive one, or a *, cannot be told and divides exactly.
+TEST_F(Division, DerivedColumnsHaveTheirExpressionsType) {
+    struct Case {
+        const char* sql;
+        double expected;
+    } cases[] = {
+        {"with n(i) as (select 7) select i/2 from n", 3},
+        {"with n as (select 7 as i) select i/2 from n", 3},
+        {"with n as (select 7.0 i) select i/2 from n", 3.5},
+        {"with n as (select FInt from t_Qty) select n.FInt/4 from n", 2},
+        {"with n as (select FQty from t_Qty) select FQty/4 from n", 2.5},
+        {"with n as (select sum(FInt) s from t_Qty) select s/4 from n", 2},
+        {"with a(i) as (select 5), b(j) as (select i * 2 from a) select j/4 from b", 2},
+        {"with n(i) as (select 7 union all select 1.5) select max(i)/2 from n", 3.5},
+        {"select x.q/4 from (select FInt q from t_Qty) x", 2},
+        {"select x.q/4 from (select FCoef * FSmall as q from t_Qty) x", 4},
+        {"select q/3 from (select FInt + 1 as q from t_Qty) x", 3},
+        {"select x.FInt/4 from (select * from t_Qty) x", 2.5},
+        {"with n(i) as (select 1 union all select i + 1 from n where i < 9) select max(i)/2 from n", 4.5},
+    };
+    for (const Case& c : cases) {
+        auto rs = conn->execute(QString::fromUtf8(c.sql));
+        ASSERT_TRUE(rs && !rs->eof()) << c.sql;
+        EXPECT_DOUBLE_EQ(rs->value(0).toDouble(), c.expected) << c.sql;
+    }
+}
+
 TEST_F(Division, ATableDeclaredAgainIsTranslatedAgain) {
     // The same text before and after the column changes from integer to decimal: the cached
     // translation of the first run must not serve the second.
@@ -484,6 +513,9 @@ TEST_F(DateComparison, ALiteralThatIsNoDateRaisesAnError) {
         {"FDate = '2026-02-30'", dberr::CommandFailed, "out-of-range value: '2026-02-30'"},
         {"FDate <= '2026-12-10 10:00 PM'", dberr::UnsupportedSyntax, "'2026-12-10 10:00 PM'"},
         {"FDate > Convert(datetime, 'Dec 10 2026')", dberr::UnsupportedSyntax, "'Dec 10 2026'"},
+        // The server takes no sign before a date; here it would compare wrongly without a word.
+        {"+FDate < '2026-12-10'", dberr::UnsupportedSyntax, "a sign before the date 'FDate'"},
+        {"FID = 1 and -FDate >= '2026-12-10'", dberr::UnsupportedSyntax, "a sign before the date 'FDate'"},
     };
     for (const Case& c : cases) {
         try {
@@ -495,6 +527,9 @@ TEST_F(DateComparison, ALiteralThatIsNoDateRaisesAnError) {
                 << c.where << " -> " << e.description().toStdString();
         }
     }
+    // A sign before a number, and a sum with a date, are what they were.
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Bill where +FID < 3 and 1 + FID > 1")),
+              QStringLiteral("2"));
     // The same texts against a text column are plain texts.
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from t_Bill where FText = '2026-02-30' or FText = "
                                     "'2026-12-10 10:00 PM'")),
