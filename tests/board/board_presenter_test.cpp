@@ -42,7 +42,8 @@ TEST_F(BoardReading, ReadsTheSeedLayoutAndTheAccountSetsStatements) {
     const StatementSlots& statements = board->statementSlots();
     EXPECT_EQ(statements[0].tag, QStringLiteral("0|3|5"));
     EXPECT_EQ(statements[1].tag, kBalanceSheet);
-    EXPECT_EQ(statements[2].tag, QStringLiteral("3002;ReportViewer.SrvRptRetrieve;gl;FRptID=3002;利润表;True"));
+    EXPECT_EQ(statements[2].tag,
+              QStringLiteral("3002;ReportViewer.SrvRptRetrieve;gl;FRptID=3002;利润表;True"));
     EXPECT_EQ(board->reportLabels()[0].tag, QStringLiteral("0|2|1"));
     EXPECT_EQ(board->reportScroll().count(), 6);
 }

@@ -169,6 +169,23 @@ TEST_F(BoardWindowOnDemo, RefreshRunsOnTheTimerAndOnTheLabel) {
     EXPECT_FALSE(board->refreshTimer().isActive());
 }
 
+TEST_F(BoardWindowOnDemo, AToolIconHoldsTheMouseWhileThePointerIsOverIt) {
+    const auto board = shownBoard();
+    auto* icon = dynamic_cast<ToolIconLabel*>(child<QLabel>(*board, QStringLiteral("imgImport")));
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->state().shown, 2);
+    QTest::mouseMove(icon, QPoint(1, 1));
+    EXPECT_EQ(icon->state().shown, 3);
+    EXPECT_EQ(QWidget::mouseGrabber(), icon);
+    QTest::mouseMove(icon, QPoint(-20, -20));
+    EXPECT_EQ(icon->state().shown, 2);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QTest::mousePress(icon, Qt::LeftButton);
+    EXPECT_EQ(icon->state().shown, 4);
+    QTest::mouseRelease(icon, Qt::LeftButton);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST_F(BoardWindowOnDemo, WithoutASettingThereIsNoTimer) {
     const auto board = shownBoard();
     EXPECT_FALSE(board->refreshTimer().isActive());
