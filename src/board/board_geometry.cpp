@@ -1,5 +1,6 @@
 #include "board/board_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zrk {
@@ -29,7 +30,10 @@ std::vector<StackedItem> stack(const std::vector<QSize>& icons, const std::vecto
                                          icons[i].width(), icons[i].height());
         const QSize label = i < labels.size() ? labels[i] : QSize();
         const int labelLeft = i == 0 ? icon.left() + icon.width() + 150 : items[i - 1].label.left();
-        items.push_back({icon, rect(labelLeft, icon.top() + 30, label.width(), label.height())});
+        // 30 twips below the icon's top, as designed for icons about a line high; a taller
+        // picture has its label centred on it instead of hanging from its top.
+        const int below = std::max(30, (icon.height() - label.height()) / 2);
+        items.push_back({icon, rect(labelLeft, icon.top() + below, label.width(), label.height())});
     }
     return items;
 }

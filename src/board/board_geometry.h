@@ -55,7 +55,8 @@ struct TitleSizes {
 TitleStrip layoutTitleStrip(QSize head, const ScaleFactors& f, const TitleSizes& sizes);
 
 // The left column: the six common-data icons and labels, the separator with its title, the four
-// statement icons and labels, stacked in that order (hidden ones keep their place).
+// statement icons and labels, stacked in that order (hidden ones keep their place). A label
+// stands 30 twips below its icon's top, or centred on an icon taller than it by more than 60.
 struct StackedItem {
     QRect icon, label;
 };

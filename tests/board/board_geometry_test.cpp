@@ -100,9 +100,10 @@ TEST(BoardGeometry, TheLeftColumnStacksTheShortcutsTheSeparatorAndTheStatements)
     const LeftColumn c = layoutLeftColumn(sizesOf(QSize(360, 360), QSize(1000, 270)));
     ASSERT_EQ(c.commonData.size(), 6u);
     EXPECT_EQ(c.commonData[0].icon, QRect(480, 120, 360, 360));
-    EXPECT_EQ(c.commonData[0].label, QRect(990, 150, 1000, 270));
+    // Labels centred on icons taller than them.
+    EXPECT_EQ(c.commonData[0].label, QRect(990, 165, 1000, 270));
     EXPECT_EQ(c.commonData[1].icon, QRect(480, 580, 360, 360));
-    EXPECT_EQ(c.commonData[1].label, QRect(990, 610, 1000, 270));
+    EXPECT_EQ(c.commonData[1].label, QRect(990, 625, 1000, 270));
     EXPECT_EQ(c.commonData[5].icon.top(), 120 + 5 * 460);
     const int commonBottom = 120 + 5 * 460 + 360;
     EXPECT_EQ(c.separator, QRect(320, commonBottom + 100, 2400, 300));
@@ -112,6 +113,12 @@ TEST(BoardGeometry, TheLeftColumnStacksTheShortcutsTheSeparatorAndTheStatements)
     EXPECT_EQ(c.statements[0].icon, QRect(480, statementsTop, 360, 360));
     EXPECT_EQ(c.statements[3].icon.top(), statementsTop + 3 * 460);
     EXPECT_EQ(c.blockBottom, statementsTop + 3 * 460 + 360);
+}
+
+TEST(BoardGeometry, ALabelHangs30TwipsBelowAnIconAboutALineHigh) {
+    const LeftColumn c = layoutLeftColumn(sizesOf(QSize(300, 300), QSize(1000, 270)));
+    EXPECT_EQ(c.commonData[0].label, QRect(930, 150, 1000, 270));
+    EXPECT_EQ(c.statements[2].label.top(), c.statements[2].icon.top() + 30);
 }
 
 TEST(BoardGeometry, TheLeftPictureStandsAtTheBottomUnlessItReachesIntoTheStatements) {
