@@ -34,6 +34,9 @@ int reportScreenshot(zrk::MainFrame& frame, const QString& file, qint64 elapsedM
     out << "caption: " << frame.windowTitle() << '\n';
     for (int panel = 1; panel <= zrk::StatusPanels::kCount; ++panel)
         out << "status " << panel << ": " << frame.panels().text(panel) << '\n';
+    if (zrk::IBoard* board = frame.board())
+        for (const QString& line : board->ownerLines())
+            out << line << '\n';
     out << "board built after " << elapsedMs << " ms\n";
     if (!saved) {
         QTextStream(stderr) << "zrkboss: cannot write " << file << '\n';
@@ -93,6 +96,8 @@ int main(int argc, char* argv[]) {
     const auto windows = zrk::makeWindowFinder(QGuiApplication::platformName());
     zrk::ConsoleContext ctx(settings, prompts, *windows);
     ctx.session().commandLine = options.launchText;
+    if (!options.size.isEmpty())
+        ctx.desktop().screenSize = options.size;
     zrk::suite::registerSuiteComponents(ctx.components(), zrk::suiteEnvironmentFor(settings, &prompts));
     zrk::reports::registerReportComponents(ctx);
     // The suite's functions come as plug-ins from the folder beside the program.

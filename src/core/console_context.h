@@ -8,6 +8,7 @@
 #include "platform/prompt_service.h"
 #include "platform/settings_store.h"
 
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -96,6 +97,9 @@ struct DesktopState {
     // 96 divided by the screen's dots per inch, once measured.
     std::optional<double> screenScale;
     int waitCursors = 0;
+    // The screen's size in pixels when the program was told it (a headless run's --size);
+    // otherwise the primary screen's own size is used.
+    std::optional<QSize> screenSize;
 };
 
 // The function launching: the service object, the timer service started for functions, and the

@@ -9,8 +9,9 @@
 
 namespace zrk {
 
-ConsoleWindows::ConsoleWindows(ConsoleContext& ctx)
-    : ctx_(ctx), boards_(ctx), hosts_(ctx),
+ConsoleWindows::ConsoleWindows(ConsoleContext& ctx, IAnalysisPanelFactory* analysis,
+                               ISettingsDialogs* settings)
+    : ctx_(ctx), boards_(ctx, &launcher_, this, analysis, settings), hosts_(ctx),
       launcher_(ctx, LauncherRoles{[this] { return std::static_pointer_cast<IQVMainService>(mainService()); },
                                    [this] { return frame_ ? frame_->board() : nullptr; }}) {}
 
@@ -19,7 +20,7 @@ ConsoleWindows::~ConsoleWindows() = default;
 void ConsoleWindows::createFrame() {
     frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, this, &launcher_});
     connect(frame_.get(), &MainFrame::unloaded, this, &ConsoleWindows::frameUnloaded);
-    frame_->resize(1280, 800);
+    frame_->resize(ctx_.desktop().screenSize.value_or(QSize(1280, 800)));
 }
 
 void ConsoleWindows::showMainWindow() {

@@ -25,7 +25,10 @@ class ConsoleWindows : public QObject,
                        public IConsoleFrames {
     Q_OBJECT
 public:
-    explicit ConsoleWindows(ConsoleContext& ctx);
+    // The analysis panel's and the settings dialogs' makers go to the board; without them its
+    // analysis regions stay empty and its report settings open nothing.
+    explicit ConsoleWindows(ConsoleContext& ctx, IAnalysisPanelFactory* analysis = nullptr,
+                            ISettingsDialogs* settings = nullptr);
     ~ConsoleWindows() override;
 
     void showMainWindow() override;

@@ -36,6 +36,19 @@ QString unmarked(QString word) {
     return word;
 }
 
+// "1280x800" as a size; an empty size for anything else (a zero, a sign, a missing part).
+QSize sizeOf(const QString& text) {
+    const QStringList parts = text.toLower().split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return {};
+    bool wide = false, high = false;
+    const int w = parts[0].toInt(&wide), h = parts[1].toInt(&high);
+    if (!wide || !high || w <= 0 || h <= 0 || w > 16384 || h > 16384 ||
+        parts[0].startsWith(QLatin1Char('+')) || parts[1].startsWith(QLatin1Char('+')))
+        return {};
+    return QSize(w, h);
+}
+
 struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("print this text")};
@@ -46,16 +59,21 @@ struct Parser {
         QStringLiteral("run without a screen: wait until the board is built, write a PNG of the main "
                        "window, print its caption and status-bar texts, and exit"),
         QStringLiteral("FILE")};
+    QCommandLineOption size{
+        QStringLiteral("size"),
+        QStringLiteral("with --screenshot: the screen's and the main window's size in pixels "
+                       "(default 1280x800)"),
+        QStringLiteral("WxH")};
 
     Parser() {
         parser.setApplicationDescription(kDescription);
-        parser.addOptions({help, version, screenshot});
+        parser.addOptions({help, version, screenshot, size});
     }
 
-    // True for "-h", "--help", "--version", "--screenshot" and "--screenshot=…": the words the
+    // True for "-h", "--help", "--version", "--screenshot", "--size" and their "=…" forms: the words the
     // parser is to read as options.
     bool isOwnOption(const QString& word) const {
-        for (const QCommandLineOption* option : {&help, &version, &screenshot})
+        for (const QCommandLineOption* option : {&help, &version, &screenshot, &size})
             for (const QString& name : option->names()) {
                 if (name.size() == 1 ? word == QLatin1Char('-') + name
                                      : word == QLatin1String("--") + name ||
@@ -91,8 +109,14 @@ ProgramOptions readProgramOptions(const QStringList& args) {
     options.screenshot = unmarked(p.parser.value(p.screenshot));
 
     QString error;
+    if (p.parser.isSet(p.size))
+        options.size = sizeOf(unmarked(p.parser.value(p.size)));
     if (p.parser.isSet(p.screenshot) && options.screenshot.isEmpty())
         error = QStringLiteral("--screenshot needs a file name");
+    else if (p.parser.isSet(p.size) && options.size.isEmpty())
+        error = QStringLiteral("--size needs a width and a height in pixels, as 1280x800");
+    else if (p.parser.isSet(p.size) && !p.parser.isSet(p.screenshot))
+        error = QStringLiteral("--size goes with --screenshot");
     else if (!parsed)
         error = p.parser.errorText();
 

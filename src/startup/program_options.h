@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -23,12 +24,14 @@ struct ProgramOptions {
     // The same arguments one by one, as the operating system handed them over.
     QStringList launchArguments;
     QString screenshot; // --screenshot FILE; empty when not asked for
+    QSize size;         // --size WxH: the screen and window of the picture; empty when not given
     QString text;       // ShowHelp: the usage; Refuse: what is wrong and where to read more
     int exitCode = 0;   // the process's exit code when the action is not Start
 };
 
 // Reads the arguments after the program's name. The console's own options are -h/--help,
-// --version and --screenshot FILE (also --screenshot=FILE), anywhere on the line; every other
+// --version, --screenshot FILE (also --screenshot=FILE) and --size WxH (the picture's screen
+// size, only with --screenshot), anywhere on the line; every other
 // argument, whether it starts with a dash or not, goes into the launch text untouched, so that
 // whatever the suite passes (property strings, "-Embedding" in any letter case) reaches the
 // start sequence as the suite wrote it.

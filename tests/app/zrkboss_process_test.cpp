@@ -28,10 +28,27 @@ TEST_F(ProgramRun, TheScreenshotShowsTheBuiltBoardAndTheStatusBar) {
     EXPECT_TRUE(out.contains(QStringLiteral("status 1: 就绪")));
     EXPECT_TRUE(out.contains(QStringLiteral("status 3: 华岳商贸（演示账套）")));
     EXPECT_TRUE(out.contains(QStringLiteral("status 5: boss")));
+    // The board as the owner reads it, region by region in screen order.
+    const qsizetype common =
+        out.indexOf(QStringLiteral("\n常用资料: 供应商, 客户, 采购价格资料, 销售价格资料, 物料, 会计科目\n"));
+    const qsizetype statements = out.indexOf(QStringLiteral("\n财务分析: 现金流量表, 资产负债表, 利润表\n"));
+    const qsizetype reports = out.indexOf(QStringLiteral("\n常用报表: 应收款明细表, 应付款明细表, "));
+    EXPECT_GE(common, 0) << out.toStdString();
+    EXPECT_GT(statements, common);
+    EXPECT_GT(reports, statements);
     const QImage image(shot);
     ASSERT_FALSE(image.isNull());
-    EXPECT_GE(image.width(), 800);
-    EXPECT_GE(image.height(), 600);
+    EXPECT_EQ(image.size(), QSize(1280, 800));
+}
+
+TEST_F(ProgramRun, TheScreenshotTakesTheScreenSizeAskedFor) {
+    QProcess program;
+    const QString shot = console.folder() + QStringLiteral("/wide.png");
+    start(program, {QStringLiteral("--screenshot"), shot, QStringLiteral("--size"),
+                    QStringLiteral("1920x1080"), launchLine()});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(QImage(shot).size(), QSize(1920, 1080));
 }
 
 TEST_F(ProgramRun, ARefusedSessionEndsWithAMessageAndAFailureStatus) {

@@ -11,13 +11,17 @@ namespace {
 TEST(BoardWindow, IsBuiltOnlyWhenActiveWhileMaximised) {
     test::TestConsole console;
     BoardWindow board(console.ctx);
+    const QWidget* back = board.findChild<QWidget*>(QStringLiteral("picBack"));
+    ASSERT_TRUE(back);
     board.activate(false);
     EXPECT_FALSE(console.ctx.board().built);
+    EXPECT_FALSE(back->isVisibleTo(&board));
     EXPECT_TRUE(console.ctx.board().active);
     board.deactivate();
     EXPECT_FALSE(console.ctx.board().active);
     board.activate(true);
     EXPECT_TRUE(console.ctx.board().built);
+    EXPECT_TRUE(back->isVisibleTo(&board));
     EXPECT_FALSE(board.rebuildOnActivate());
 }
 

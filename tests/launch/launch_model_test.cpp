@@ -267,6 +267,7 @@ struct FakeBoard : IBoard {
     void activate(bool) override {}
     void deactivate() override {}
     void onBuilt(std::function<void()>) override {}
+    QStringList ownerLines() const override { return {}; }
 };
 
 class LauncherTest : public ServiceTest {

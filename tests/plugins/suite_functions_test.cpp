@@ -1,5 +1,7 @@
 #include "core/roles/component_roles.h"
+#include "core/roles/report_list_roles.h"
 #include "platform/db/connection.h"
+#include "platform/vb_conversions.h"
 #include "plugins/fake_console_service.h"
 #include "session/session_component_host.h"
 #include "support/demo_account_set.h"
@@ -104,6 +106,34 @@ TEST(SuiteFunctions, EveryFunctionOfTheBoardAndTheFavouritesShowsItsList) {
                 hasClose = hasClose || tool.name == QLatin1String("close");
         EXPECT_TRUE(hasClose);
     }
+}
+
+// The report viewer lists the account set's report catalogue as board launch texts, and every
+// report it lists opens in it.
+TEST(SuiteFunctions, TheReportViewerListsTheCatalogueAndEveryReportItListsOpens) {
+    FunctionsConsole console;
+    const auto viewer =
+        queryInterface<IReportRetrieve>(console.ctx.components().create(kReportRetrieveProgId));
+    const db::RecordsetPtr reports = viewer->getRptRS();
+    ASSERT_TRUE(reports);
+    EXPECT_EQ(reports->recordCount(), console.count(QStringLiteral("select count(*) from t_Rpt_Content")));
+    QStringList names;
+    for (; !reports->eof(); reports->moveNext()) {
+        const QString name = reports->value(QStringLiteral("FFuncName")).toString();
+        names << name;
+        EXPECT_EQ(reports->value(QStringLiteral("FClassName")).toString(), kReportRetrieveProgId);
+        EXPECT_TRUE(vb::textToBool(reports->value(QStringLiteral("FFuncType")).toString()));
+        const QString param = reports->value(QStringLiteral("FClassParam")).toString();
+        EXPECT_EQ(param,
+                  QStringLiteral("FRptID=") + reports->value(QStringLiteral("FDetailFuncID")).toString());
+        const std::size_t before = console.service->forms.size();
+        console.runFunction(reports->value(QStringLiteral("FClassName")).toString(), param, name);
+        EXPECT_EQ(console.service->forms.size(), before + 1) << name.toStdString();
+    }
+    for (const char* statement :
+         {"资产负债表", "利润表", "现金流量表", "资金平衡表", "收入支出总表", "收入支出表",
+          "资产负债表(月报)", "资产负债表(年报)", "资产负债表(一)", "资产负债表(二)"})
+        EXPECT_TRUE(names.contains(QString::fromUtf8(statement))) << statement;
 }
 
 TEST(SuiteFunctions, ASecondStartActivatesTheOpenWindow) {

@@ -132,8 +132,9 @@ TEST_F(MainFrameTest, LoadShowsCaptionStatusBarAndTheBuiltBoard) {
                              QStringLiteral("ViewFlag"), QString()),
               Variant(QStringLiteral("1")));
     ASSERT_NE(f.board(), nullptr);
-    EXPECT_EQ(f.board()->widget()->findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
-              QStringLiteral("华东贸易有限公司"));
+    EXPECT_TRUE(f.board()->ownerLines().value(0).startsWith(QStringLiteral("常用资料: ")))
+        << f.board()->ownerLines().value(0).toStdString();
+    EXPECT_TRUE(f.board()->widget()->findChild<QLabel*>(QStringLiteral("lblLeft0")));
     ASSERT_TRUE(f.commandBar().index().has_value());
     EXPECT_TRUE(f.commandBar().index()->bands.contains(QStringLiteral("mnuSystem")));
 }

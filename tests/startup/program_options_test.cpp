@@ -114,6 +114,39 @@ TEST(ProgramOptions, AsksForHelpOrTheVersionOrRefusesAMisusedOption) {
     }
 }
 
+// The picture's screen size: WxH in pixels, only with --screenshot.
+TEST(ProgramOptions, TakesTheScreenshotsSizeOrRefusesOneThatIsNone) {
+    struct Case {
+        std::initializer_list<const char*> args;
+        QSize size;        // when accepted
+        const char* error; // a part of the refusal, "" when accepted
+    };
+    const Case cases[] = {
+        {{"--screenshot", "a.png", "--size", "1920x1080"}, QSize(1920, 1080), ""},
+        {{"--size=1280X800", "--screenshot", "a.png", "PropsString=x;"}, QSize(1280, 800), ""},
+        {{"--screenshot", "a.png"}, QSize(), ""},
+        {{"--screenshot", "a.png", "--size", "1920"}, QSize(), "--size needs a width and a height"},
+        {{"--screenshot", "a.png", "--size", "0x800"}, QSize(), "--size needs a width and a height"},
+        {{"--screenshot", "a.png", "--size", "-5x800"}, QSize(), "--size needs a width and a height"},
+        {{"--screenshot", "a.png", "--size", "1280x800x2"}, QSize(), "--size needs a width and a height"},
+        {{"--screenshot", "a.png", "--size=wide"}, QSize(), "--size needs a width and a height"},
+        {{"--size", "1280x800"}, QSize(), "--size goes with --screenshot"},
+    };
+    for (const Case& c : cases) {
+        const QStringList args = argsOf(c.args);
+        const ProgramOptions options = readProgramOptions(args);
+        if (*c.error == '\0') {
+            EXPECT_EQ(options.action, ProgramAction::Start) << labelOf(args) << options.text.toStdString();
+            EXPECT_EQ(options.size, c.size) << labelOf(args);
+            EXPECT_EQ(options.launchText.contains(QLatin1String("size")), false) << labelOf(args);
+        } else {
+            EXPECT_EQ(options.action, ProgramAction::Refuse) << labelOf(args);
+            EXPECT_TRUE(options.text.contains(QString::fromUtf8(c.error)))
+                << labelOf(args) << options.text.toStdString();
+        }
+    }
+}
+
 TEST(ProgramOptions, HelpNamesTheProgramTheLaunchParametersTheOptionsAndTheEnvironment) {
     const QString help = readProgramOptions(argsOf({"--help"})).text;
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: zrkboss [options] [launch parameters]\n")))

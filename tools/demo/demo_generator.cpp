@@ -513,6 +513,14 @@ private:
             {3001, "资产负债表", "資產負債表", "Balance sheet", "gl", 2, "1"},
             {3002, "利润表", "利潤表", "Income statement", "gl", 2, "1"},
             {3003, "现金流量表", "現金流量表", "Cash flow statement", "gl", 2, "1"},
+            // The statements of non-profit account types, which the board's slots look for.
+            {3004, "资金平衡表", "資金平衡表", "Fund balance sheet", "gl", 2, "1"},
+            {3005, "收入支出总表", "收入支出總表", "Income and expenditure summary", "gl", 2, "1"},
+            {3006, "收入支出表", "收入支出表", "Income and expenditure statement", "gl", 2, "1"},
+            {3007, "资产负债表(月报)", "資產負債表(月報)", "Balance sheet (monthly)", "gl", 2, "1"},
+            {3008, "资产负债表(年报)", "資產負債表(年報)", "Balance sheet (annual)", "gl", 2, "1"},
+            {3009, "资产负债表(一)", "資產負債表(一)", "Balance sheet (I)", "gl", 2, "1"},
+            {3010, "资产负债表(二)", "資產負債表(二)", "Balance sheet (II)", "gl", 2, "1"},
             {5001, "自定义客户销售排行", "自定義客戶銷售排行", "Custom: customer ranking", "se", 0, "1"},
         };
         Inserter rpt(db_, "t_Rpt_Content",

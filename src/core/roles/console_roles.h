@@ -6,6 +6,7 @@
 #include "platform/dictionary.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -139,6 +140,9 @@ public:
     virtual void deactivate() = 0;
     // Called once each time the board has been built.
     virtual void onBuilt(std::function<void()> callback) = 0;
+    // What the owner reads on the board, region by region in screen order, one line a region
+    // ("常用资料: 供应商, 客户, …"), then the analysis panel's lines.
+    virtual QStringList ownerLines() const = 0;
 };
 
 // Makes the main board for the frame; the frame owns what it gets through the board's widget.

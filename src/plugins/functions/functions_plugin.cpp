@@ -2,6 +2,7 @@
 // and reports, each shown in a view hosted by the console.
 #include "platform/component_plugin.h"
 #include "plugins/functions/list_view.h"
+#include "plugins/functions/report_retrieve.h"
 #include "plugins/functions/suite_function.h"
 
 #include <QObject>
@@ -19,7 +20,8 @@ public:
             return std::make_shared<SuiteListView>(host);
         for (const FunctionInfo& info : suiteFunctions())
             if (progId.compare(info.progId, Qt::CaseInsensitive) == 0)
-                return std::make_shared<SuiteFunction>(info, host);
+                return info.kind == FunctionKind::Reports ? std::make_shared<ReportRetrieve>(info, host)
+                                                          : std::make_shared<SuiteFunction>(info, host);
         return {};
     }
 };

@@ -241,16 +241,23 @@ private:
 } // namespace
 
 ListSourcePtr statementSource(int reportId) {
-    switch (reportId) {
-    case 3001:
-        return std::make_shared<StatementSource>(QStringLiteral("资产负债表"), &balanceSheet);
-    case 3002:
-        return std::make_shared<StatementSource>(QStringLiteral("利润表"), &incomeStatement);
-    case 3003:
-        return std::make_shared<StatementSource>(QStringLiteral("现金流量表"), &cashFlowStatement);
-    default:
-        return {};
-    }
+    // The non-profit variants are the same figures under the titles their account types use.
+    struct Entry {
+        int id;
+        const char16_t* title;
+        StatementSource::Compute compute;
+    };
+    static const Entry entries[] = {
+        {3001, u"资产负债表", &balanceSheet},       {3002, u"利润表", &incomeStatement},
+        {3003, u"现金流量表", &cashFlowStatement},  {3004, u"资金平衡表", &balanceSheet},
+        {3005, u"收入支出总表", &incomeStatement},  {3006, u"收入支出表", &incomeStatement},
+        {3007, u"资产负债表(月报)", &balanceSheet}, {3008, u"资产负债表(年报)", &balanceSheet},
+        {3009, u"资产负债表(一)", &balanceSheet},   {3010, u"资产负债表(二)", &balanceSheet},
+    };
+    for (const Entry& e : entries)
+        if (e.id == reportId)
+            return std::make_shared<StatementSource>(QString::fromUtf16(e.title), e.compute);
+    return {};
 }
 
 } // namespace zrk::functions

@@ -22,11 +22,14 @@ public:
     void setUsedInBossRpt(bool used) override { usedInBossRpt_ = used; }
     Variant loadAPPfunc(DictionaryPtr& dct) override;
 
+protected:
+    // A session property of the process that created the function.
+    Variant sessionProperty(const QString& name) const;
+
 private:
     // A direct start's dictionary carries the session property string as ConnectString; a
     // service start reads it from the session properties.
     void start(const Dictionary& dct, IQVMainService& service, const QString& propsString);
-    Variant sessionProperty(const QString& name) const;
 
     FunctionInfo info_;
     ComponentHost& host_;
