@@ -1,3 +1,4 @@
+#include "analysis/analysis_panel.h"
 #include "app/process_setup.h"
 #include "core/console_context.h"
 #include "desktop/product_icon.h"
@@ -10,6 +11,7 @@
 #include "session/message_boxes.h"
 #include "session/session_component_host.h"
 #include "session/texts.h"
+#include "settings/settings_dialogs.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
 #include "startup/command_line.h"
@@ -131,7 +133,9 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    zrk::ConsoleWindows windowsOfConsole(ctx);
+    zrk::analysis::AnalysisPanelFactory analysisPanels(ctx);
+    zrk::SettingsDialogs settingsDialogs(ctx);
+    zrk::ConsoleWindows windowsOfConsole(ctx, &analysisPanels, &settingsDialogs);
     QObject::connect(&windowsOfConsole, &zrk::ConsoleWindows::frameUnloaded, &app, &QCoreApplication::quit);
     if (channel)
         channel->onShow = [&windowsOfConsole, &ctx, embedding] {

@@ -4,6 +4,7 @@
 #include "launch/error_report.h"
 #include "shell/main_frame.h"
 #include "startup/console_start.h"
+#include "startup/log_category.h"
 
 #include <QApplication>
 
@@ -11,16 +12,45 @@ namespace zrk {
 
 ConsoleWindows::ConsoleWindows(ConsoleContext& ctx, IAnalysisPanelFactory* analysis,
                                ISettingsDialogs* settings)
-    : ctx_(ctx), boards_(ctx, &launcher_, this, analysis, settings), hosts_(ctx),
+    : ctx_(ctx), settings_(settings), boards_(ctx, &launcher_, this, analysis, settings), hosts_(ctx),
       launcher_(ctx, LauncherRoles{[this] { return std::static_pointer_cast<IQVMainService>(mainService()); },
                                    [this] { return frame_ ? frame_->board() : nullptr; }}) {}
 
 ConsoleWindows::~ConsoleWindows() = default;
 
 void ConsoleWindows::createFrame() {
-    frame_ = std::make_unique<MainFrame>(ctx_, MainFrame::Roles{*this, boards_, this, &launcher_});
+    frame_ = std::make_unique<MainFrame>(ctx_,
+                                         MainFrame::Roles{*this, boards_, this, &launcher_, this, settings_});
     connect(frame_.get(), &MainFrame::unloaded, this, &ConsoleWindows::frameUnloaded);
     frame_->resize(ctx_.desktop().screenSize.value_or(QSize(1280, 800)));
+}
+
+IBoardActions* ConsoleWindows::boardActions() const {
+    return frame_ ? dynamic_cast<IBoardActions*>(frame_->board()) : nullptr;
+}
+
+void ConsoleWindows::setReport() {
+    if (IBoardActions* board = boardActions())
+        board->setReport();
+    else
+        qCInfo(lcStartup) << "report settings asked for while the frame has no board";
+}
+
+void ConsoleWindows::importReports() {
+    if (IBoardActions* board = boardActions())
+        board->importReports();
+    else
+        qCInfo(lcStartup) << "report import asked for while the frame has no board";
+}
+
+IBoardRefresh& ConsoleWindows::refresh() {
+    IBoardActions* board = boardActions();
+    return board ? board->refresh() : noBoardRefresh_;
+}
+
+void ConsoleWindows::NoBoardRefresh::setAutoRefresh(bool on, std::int32_t seconds) {
+    qCInfo(lcStartup) << "refresh interval set while the frame has no board:" << on << seconds
+                      << "(the next board reads the stored setting)";
 }
 
 void ConsoleWindows::showMainWindow() {

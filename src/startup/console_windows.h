@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board_window.h"
+#include "core/roles/board_roles.h"
 #include "core/roles/console_roles.h"
 #include "launch/function_launcher.h"
 #include "launch/main_service.h"
@@ -22,7 +23,8 @@ class ConsoleWindows : public QObject,
                        public IMainWindow,
                        public IConsoleLogin,
                        public IMainService,
-                       public IConsoleFrames {
+                       public IConsoleFrames,
+                       public IBoardActions {
     Q_OBJECT
 public:
     // The analysis panel's and the settings dialogs' makers go to the board; without them its
@@ -56,10 +58,26 @@ signals:
     // The frame unloaded: the console has ended.
     void frameUnloaded();
 
+public:
+    // IBoardActions for the menus: those of the board the frame shows now (a rebuild makes a
+    // new board); without a board they log and do nothing.
+    void setReport() override;
+    void importReports() override;
+    IBoardRefresh& refresh() override;
+
 private:
+    // The refresh the menus reach while the frame has no board.
+    class NoBoardRefresh : public IBoardRefresh {
+    public:
+        void setAutoRefresh(bool on, std::int32_t seconds) override;
+    };
+
     void createFrame();
+    IBoardActions* boardActions() const;
 
     ConsoleContext& ctx_;
+    ISettingsDialogs* settings_;
+    NoBoardRefresh noBoardRefresh_;
     BoardWindowFactory boards_;
     HostWindowFactory hosts_;
     FunctionLauncher launcher_;
