@@ -3,6 +3,7 @@
 #include "board/board_keys.h"
 #include "board/log_category.h"
 #include "core/console_context.h"
+#include "core/roles/menu_roles.h"
 #include "core/roles/report_list_roles.h"
 #include "db/connections.h"
 #include "db/console_tables.h"

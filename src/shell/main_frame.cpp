@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 namespace zrk {
@@ -200,8 +201,8 @@ void MainFrame::openBoard(IBoardFactory& boards) {
     board->setStartFlag(true);
     connect(boardFrame_, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates, Qt::WindowStates now) {
-                if (boardFrame_ && mdi_->activeSubWindow() == boardFrame_ && (now & Qt::WindowMaximized))
-                    boardFrame_->board()->activate(true);
+                if (now & Qt::WindowMaximized)
+                    activateBoard();
                 presenter_.updateCaption();
             });
     boardFrame_->showMaximized();
@@ -211,6 +212,24 @@ IBoard* MainFrame::board() const {
     return boardFrame_ ? boardFrame_->board() : nullptr;
 }
 
+void MainFrame::setVisible(bool visible) {
+    showing_ = visible && !isVisible();
+    QMainWindow::setVisible(visible);
+    showing_ = false;
+}
+
+// The board builds when it becomes active, and its build lets pending events run: inside the
+// frame's own show that would delete widgets the toolkit is still walking. It is told once the
+// show is over, if it is still the active window then.
+void MainFrame::activateBoard() {
+    if (showing_) {
+        QTimer::singleShot(0, this, [this] { activateBoard(); });
+        return;
+    }
+    if (boardFrame_ && mdi_->activeSubWindow() == boardFrame_)
+        boardFrame_->board()->activate(boardFrame_->isMaximized());
+}
+
 void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
     // The board active: the host window's tools leave the bar; a host window that
     // becomes active tells the frame itself.
@@ -218,7 +237,7 @@ void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
         notifyActiveForm(nullptr);
     if (boardFrame_) {
         if (window == boardFrame_)
-            boardFrame_->board()->activate(boardFrame_->isMaximized());
+            activateBoard();
         else
             boardFrame_->board()->deactivate();
     }

@@ -24,17 +24,4 @@ public:
     virtual db::RecordsetPtr getRptRSBoss() = 0;
 };
 
-inline const QString kReportTransferProgId = QStringLiteral("ReportTransfer.clsMain");
-
-// ReportTransfer.clsMain, the suite's report import.
-class IReportTransfer {
-public:
-    virtual ~IReportTransfer() = default;
-    virtual void setVersion(std::int16_t version) = 0;
-    // Imports reports into the account set of the session property string.
-    virtual void import(const QString& propsString, const QString& programFolder) = 0;
-    // True after an import that changed the report catalogue.
-    virtual bool hasChanged() = 0;
-};
-
 } // namespace zrk
