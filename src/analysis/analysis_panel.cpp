@@ -83,8 +83,12 @@ void AnalysisPanel::summariesChanged() {
                      [this](const QString& text) { return translate(ctx_, text); });
 }
 
+// The panel is repainted before a long analysis runs; no other event is let through. An analysis
+// also runs inside the board's first build, which may come while the frame shows itself: running
+// every pending event there (a deferred delete among them) destroyed widgets the toolkit was
+// still walking, and the console crashed at start now and then.
 void AnalysisPanel::letPendingEventsRun() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void AnalysisPanel::toggleZoom() {

@@ -16,7 +16,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUrl>
 
 namespace zrk {
@@ -201,8 +200,8 @@ void MainFrame::openBoard(IBoardFactory& boards) {
     board->setStartFlag(true);
     connect(boardFrame_, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates, Qt::WindowStates now) {
-                if (now & Qt::WindowMaximized)
-                    activateBoard();
+                if (boardFrame_ && mdi_->activeSubWindow() == boardFrame_ && (now & Qt::WindowMaximized))
+                    boardFrame_->board()->activate(true);
                 presenter_.updateCaption();
             });
     boardFrame_->showMaximized();
@@ -212,24 +211,6 @@ IBoard* MainFrame::board() const {
     return boardFrame_ ? boardFrame_->board() : nullptr;
 }
 
-void MainFrame::setVisible(bool visible) {
-    showing_ = visible && !isVisible();
-    QMainWindow::setVisible(visible);
-    showing_ = false;
-}
-
-// The board builds when it becomes active, and its build lets pending events run: inside the
-// frame's own show that would delete widgets the toolkit is still walking. It is told once the
-// show is over, if it is still the active window then.
-void MainFrame::activateBoard() {
-    if (showing_) {
-        QTimer::singleShot(0, this, [this] { activateBoard(); });
-        return;
-    }
-    if (boardFrame_ && mdi_->activeSubWindow() == boardFrame_)
-        boardFrame_->board()->activate(boardFrame_->isMaximized());
-}
-
 void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
     // The board active: the host window's tools leave the bar; a host window that
     // becomes active tells the frame itself.
@@ -237,7 +218,7 @@ void MainFrame::onSubWindowActivated(QMdiSubWindow* window) {
         notifyActiveForm(nullptr);
     if (boardFrame_) {
         if (window == boardFrame_)
-            activateBoard();
+            boardFrame_->board()->activate(boardFrame_->isMaximized());
         else
             boardFrame_->board()->deactivate();
     }

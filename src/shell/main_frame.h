@@ -25,9 +25,6 @@ class MainFrame : public QMainWindow,
                   private ICommandFrame {
     Q_OBJECT
 public:
-    // Shows or hides the frame; a child activated while the frame shows its children is told
-    // on the next turn of the event loop (see onSubWindowActivated).
-    void setVisible(bool visible) override;
     using Roles = FrameRoles;
 
     MainFrame(ConsoleContext& ctx, Roles roles, QWidget* parent = nullptr);
@@ -113,7 +110,6 @@ private:
     bool openAddress(const QString& address) override;
 
     QList<QMdiSubWindow*> listedChildren() const;
-    void activateBoard();
     void onSubWindowActivated(QMdiSubWindow* window);
     void unload();
 
@@ -127,8 +123,6 @@ private:
     BarPresenter bar_;
     CommandDispatcher commands_;
     FramePresenter presenter_;
-    // True while the frame shows itself and its children.
-    bool showing_ = false;
 };
 
 } // namespace zrk
