@@ -34,6 +34,9 @@ struct FunctionsConsole : TestConsole {
         store->addProperty(kPid, QStringLiteral("PropsString"), props);
         store->addProperty(kPid, QStringLiteral("QVMainApp"), ObjectPtr(service));
     }
+    // The opened lists go before the host their translations come from (the service outlives
+    // both, published in the shared properties).
+    ~FunctionsConsole() { service->forms.clear(); }
     void runFunction(const QString& progId, const QString& param, const QString& name = QString()) {
         auto dct = std::make_shared<Dictionary>(
             Dictionary{{QStringLiteral("FClassParam"), param}, {QStringLiteral("FFuncName"), name}});
