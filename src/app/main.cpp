@@ -14,6 +14,7 @@
 #include "settings/settings_dialogs.h"
 #include "shell/main_frame.h"
 #include "shell/status_panels.h"
+#include "shell/web_links.h"
 #include "startup/command_line.h"
 #include "startup/console_start.h"
 #include "startup/console_windows.h"
@@ -22,9 +23,11 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 
 namespace {
@@ -147,9 +150,13 @@ int main(int argc, char* argv[]) {
     // owner.
     zrk::MainServiceOnBus busService([&windowsOfConsole] { return windowsOfConsole.mainService(); },
                                      embedding ? std::function<void()>([&app] { app.quit(); }) : nullptr);
+    zrk::WebLoginMain webLogin(
+        ctx, [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); });
     std::unique_ptr<zrk::ConsoleBus> bus;
     if (channel)
-        bus = zrk::ConsoleBus::registerOn(QDBusConnection::sessionBus(), busService);
+        bus = zrk::ConsoleBus::registerOn(
+            QDBusConnection::sessionBus(), busService,
+            [&webLogin](std::int16_t index) { return webLogin.loginZrkInternet(index); });
 
     if (embedding) {
         // Serve the console's objects until asked to quit; no login, no window.

@@ -39,23 +39,32 @@ void ConsoleBusObject::Quit() {
     served("bus Quit: refused", [&] { service_.quit(); });
 }
 
-ConsoleBus::ConsoleBus(QDBusConnection bus, IBusService& service) : bus_(std::move(bus)), object_(service) {}
+bool WebLoginBusObject::LoginZrkInternet(short index) {
+    return login_ ? login_(static_cast<std::int16_t>(index)) : false;
+}
 
-std::unique_ptr<ConsoleBus> ConsoleBus::registerOn(QDBusConnection bus, IBusService& service) {
+ConsoleBus::ConsoleBus(QDBusConnection bus, IBusService& service, WebLoginBusObject::Login webLogin)
+    : bus_(std::move(bus)), object_(service), webLogin_(std::move(webLogin)) {}
+
+std::unique_ptr<ConsoleBus> ConsoleBus::registerOn(QDBusConnection bus, IBusService& service,
+                                                   WebLoginBusObject::Login webLogin) {
     if (!bus.isConnected()) {
         qCInfo(lcLaunch) << "no session bus: the console serves no other program on it";
         return nullptr;
     }
-    std::unique_ptr<ConsoleBus> registration(new ConsoleBus(bus, service));
-    if (!bus.registerObject(kBusObjectPath, &registration->object_, QDBusConnection::ExportScriptableSlots)) {
-        qCWarning(lcLaunch) << "the session bus refused the object" << kBusObjectPath
-                            << bus.lastError().message();
+    std::unique_ptr<ConsoleBus> registration(new ConsoleBus(bus, service, std::move(webLogin)));
+    const auto exported = QDBusConnection::ExportScriptableSlots;
+    if (!bus.registerObject(kBusObjectPath, &registration->object_, exported) ||
+        !bus.registerObject(kBusWebLoginPath, &registration->webLogin_, exported)) {
+        qCWarning(lcLaunch) << "the session bus refused the console's objects:" << bus.lastError().message();
+        bus.unregisterObject(kBusObjectPath);
         return nullptr;
     }
     if (!bus.registerService(kBusServiceName)) {
         qCWarning(lcLaunch) << "the session bus name" << kBusServiceName
                             << "is taken or refused:" << bus.lastError().message();
         bus.unregisterObject(kBusObjectPath);
+        bus.unregisterObject(kBusWebLoginPath);
         return nullptr;
     }
     return registration;
@@ -64,6 +73,7 @@ std::unique_ptr<ConsoleBus> ConsoleBus::registerOn(QDBusConnection bus, IBusServ
 ConsoleBus::~ConsoleBus() {
     bus_.unregisterService(kBusServiceName);
     bus_.unregisterObject(kBusObjectPath);
+    bus_.unregisterObject(kBusWebLoginPath);
 }
 
 } // namespace zrk

@@ -6,6 +6,7 @@
 #include <QDBusContext>
 #include <QObject>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
 namespace zrk {
@@ -14,6 +15,8 @@ namespace zrk {
 inline const QString kBusServiceName = QStringLiteral("net.quorvel.ZrkBoss");
 inline const QString kBusObjectPath = QStringLiteral("/QVMainApp");
 inline const QString kBusInterface = QStringLiteral("net.quorvel.ZrkBoss.QVMainService");
+inline const QString kBusWebLoginPath = QStringLiteral("/clsMain");
+inline const QString kBusWebLoginInterface = QStringLiteral("net.quorvel.ZrkBoss.clsMain");
 // The name of every error the console replies with; its message carries the number, the
 // source and the description (busErrorMessage).
 inline const QString kBusErrorName = QStringLiteral("net.quorvel.ZrkBoss.Error");
@@ -54,22 +57,40 @@ private:
     IBusService& service_;
 };
 
-// The console's registration on a bus: its object and its well-known name, both given up when
+// The object exported at kBusWebLoginPath: the console's web login.
+class WebLoginBusObject : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "net.quorvel.ZrkBoss.clsMain")
+public:
+    using Login = std::function<bool(std::int16_t index)>;
+    explicit WebLoginBusObject(Login login) : login_(std::move(login)) {}
+
+public slots:
+    // Opens the product's home page (0) or the web login (1); the answer is always false.
+    Q_SCRIPTABLE bool LoginZrkInternet(short index);
+
+private:
+    Login login_;
+};
+
+// The console's registration on a bus: its objects and its well-known name, all given up when
 // this is destroyed.
 class ConsoleBus {
 public:
     // Registers `service` on `bus`; none (logged) when the bus is not there or another program
     // holds the name.
-    static std::unique_ptr<ConsoleBus> registerOn(QDBusConnection bus, IBusService& service);
+    static std::unique_ptr<ConsoleBus> registerOn(QDBusConnection bus, IBusService& service,
+                                                  WebLoginBusObject::Login webLogin);
     ~ConsoleBus();
     ConsoleBus(const ConsoleBus&) = delete;
     ConsoleBus& operator=(const ConsoleBus&) = delete;
 
 private:
-    ConsoleBus(QDBusConnection bus, IBusService& service);
+    ConsoleBus(QDBusConnection bus, IBusService& service, WebLoginBusObject::Login webLogin);
 
     QDBusConnection bus_;
     ConsoleBusObject object_;
+    WebLoginBusObject webLogin_;
 };
 
 } // namespace zrk

@@ -50,15 +50,15 @@ protected:
     }
 };
 
-// The methods with their signatures, as an introspection document lists them.
-QStringList methodsOf(const QString& xml) {
+// The methods of `interface` with their signatures, as an introspection document lists them.
+QStringList methodsOf(const QString& xml, const QString& interface = kBusInterface) {
     QStringList methods;
     QXmlStreamReader reader(xml);
     bool inInterface = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == QLatin1String("interface"))
-            inInterface = reader.attributes().value(QLatin1String("name")) == kBusInterface;
+            inInterface = reader.attributes().value(QLatin1String("name")) == interface;
         else if (inInterface && reader.isStartElement() && reader.name() == QLatin1String("method"))
             methods << reader.attributes().value(QLatin1String("name")).toString();
         else if (inInterface && reader.isStartElement() && reader.name() == QLatin1String("arg"))
@@ -83,6 +83,26 @@ TEST_F(BusRun, AFunctionStartedFromAnotherProgramOpensItsWindowAndErrorsComeBack
     const QStringList methods = methodsOf(QString::fromUtf8(shipped.readAll()));
     EXPECT_EQ(methods.size(), 5);
     EXPECT_EQ(methodsOf(bus().call(introspection).arguments().value(0).toString()), methods);
+
+    // The web login is there too; without addresses in the installation it opens nothing.
+    QFile webLogin(QStringLiteral(ZRK_SOURCE_DIR "/resources/dbus/net.quorvel.ZrkBoss.clsMain.xml"));
+    ASSERT_TRUE(webLogin.open(QIODevice::ReadOnly));
+    const QStringList loginMethods = methodsOf(QString::fromUtf8(webLogin.readAll()), kBusWebLoginInterface);
+    EXPECT_EQ(loginMethods, QStringList{QStringLiteral("LoginZrkInternet out:b in:n")});
+    const QDBusMessage loginIntrospection = QDBusMessage::createMethodCall(
+        kBusServiceName, kBusWebLoginPath, QStringLiteral("org.freedesktop.DBus.Introspectable"),
+        QStringLiteral("Introspect"));
+    EXPECT_EQ(
+        methodsOf(bus().call(loginIntrospection).arguments().value(0).toString(), kBusWebLoginInterface),
+        loginMethods);
+    for (short index : {0, 1, 7}) {
+        QDBusMessage login = QDBusMessage::createMethodCall(
+            kBusServiceName, kBusWebLoginPath, kBusWebLoginInterface, QStringLiteral("LoginZrkInternet"));
+        login.setArguments({QVariant::fromValue(index)});
+        const QDBusMessage answer = bus().call(login);
+        ASSERT_EQ(answer.type(), QDBusMessage::ReplyMessage) << answer.errorMessage().toStdString();
+        EXPECT_EQ(answer.arguments().value(0), QVariant(false)) << index;
+    }
 
     const QString suppliers = QStringLiteral("BaseData.ItemList|FItemClassID=3");
     EXPECT_FALSE(windowOpen(suppliers));
