@@ -4,6 +4,7 @@
 #include "analysis/panel_geometry.h"
 #include "analysis/twips_rect.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QStandardItemModel>
@@ -37,6 +38,11 @@ void SummaryPane::show(const TextGrid& grid, const Translator& tr) {
     caption_->adjustSize();
     unit_->adjustSize();
     showGrid(*grid_, *model_, grid, tr);
+    // The figures (the last column) keep their whole text; on a narrow screen the row texts
+    // before them give way.
+    if (model_->columnCount() > 0)
+        grid_->horizontalHeader()->setSectionResizeMode(model_->columnCount() - 1,
+                                                        QHeaderView::ResizeToContents);
     resizeEvent(nullptr);
 }
 

@@ -196,6 +196,22 @@ TEST_F(PanelOnAccountSet, TheOrderTabShowsItsGridAndTheSummariesTheirCells) {
         << lines.join('\n').toStdString();
 }
 
+// On a narrow board the summary grids keep every figure whole; the row texts give way.
+TEST_F(PanelOnAccountSet, ANarrowSummaryPaneKeepsItsFiguresWhole) {
+    createPanel();
+    panel->summaryWidget()->setGeometry(0, 0, 360, panel->summaryHeight());
+    panel->refreshSummaries();
+    for (int p = 0; p < 3; ++p) {
+        QTableView& grid = panel->summaries().pane(p).grid();
+        const int figures = grid.model()->columnCount() - 1;
+        for (int r = 0; r < grid.model()->rowCount(); ++r) {
+            const QString text = grid.model()->index(r, figures).data().toString();
+            EXPECT_GE(grid.columnWidth(figures), grid.fontMetrics().horizontalAdvance(text))
+                << "pane " << p << " row " << r << ": " << text.toStdString();
+        }
+    }
+}
+
 // A tab click refills three lists, each firing its change, and still asks its component once.
 TEST(PanelClicks, ATabClickRunsTheAnalysisOnce) {
     test::TestConsole console;
