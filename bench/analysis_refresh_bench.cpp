@@ -8,6 +8,7 @@
 #include "reports/report_components.h"
 #include "session/session_properties.h"
 #include "suite/data_components.h"
+#include "suite/prop_store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,23 +27,6 @@ class NoWindows : public WindowFinder {
 public:
     std::optional<unsigned long> findTopLevel(const QString&) override { return std::nullopt; }
     bool postClose(unsigned long) override { return false; }
-};
-
-// The session's properties of the one process the bench is.
-class MapPropStore : public Object, public IPropStore {
-public:
-    explicit MapPropStore(std::map<QString, Variant>& props) : props_(props) {}
-    void addProperty(std::int32_t, const QString& name, const Variant& value) override {
-        props_[name] = value;
-    }
-    Variant getProperty(std::int32_t, const QString& name) override {
-        const auto it = props_.find(name);
-        return it == props_.end() ? Variant() : it->second;
-    }
-    void delProperty(std::int32_t, const QString& name, Variant&) override { props_.erase(name); }
-
-private:
-    std::map<QString, Variant>& props_;
 };
 
 double medianMs(const std::function<void()>& run, int repetitions) {
@@ -77,9 +61,12 @@ int main(int argc, char* argv[]) {
     auto connection = std::make_shared<db::Connection>();
     connection->open(connect);
     ctx.session().companyConnection = connection;
-    std::map<QString, Variant> props{
-        {QStringLiteral("PropsString"), QStringLiteral("ConnectString={%1};").arg(connect)}};
-    ctx.components().add(kPropStoreProgId, [&props] { return std::make_shared<MapPropStore>(props); });
+    // The suite's own property store, holding the session's properties of this one process.
+    auto sets = std::make_shared<suite::PropStore::Sets>();
+    ctx.components().add(kPropStoreProgId, [sets] { return std::make_shared<suite::PropStore>(sets); });
+    queryInterface<IPropStore>(ctx.components().create(kPropStoreProgId))
+        ->addProperty(ctx.session().processId, QStringLiteral("PropsString"),
+                      QStringLiteral("ConnectString={%1};").arg(connect));
     suite::registerDataComponents(ctx.components());
     reports::registerReportComponents(ctx);
 

@@ -1,5 +1,7 @@
 #include "analysis_fakes.h"
 
+#include "support/map_prop_store.h"
+
 #include <gtest/gtest.h>
 
 namespace zrk::test {
@@ -57,22 +59,6 @@ private:
     QString progId_;
     ReportCall call_;
     db::RecordsetPtr rs_;
-};
-
-class FakePropStore : public Object, public IPropStore {
-public:
-    explicit FakePropStore(AnalysisWorld& w) : w_(w) {}
-    void addProperty(std::int32_t, const QString& name, const Variant& value) override {
-        w_.props[name] = value;
-    }
-    Variant getProperty(std::int32_t, const QString& name) override {
-        const auto it = w_.props.find(name);
-        return it == w_.props.end() ? Variant() : it->second;
-    }
-    void delProperty(std::int32_t, const QString& name, Variant&) override { w_.props.erase(name); }
-
-private:
-    AnalysisWorld& w_;
 };
 
 class FakeData : public Object,
@@ -144,7 +130,8 @@ void registerAnalysisFakes(ConsoleContext& ctx, AnalysisWorld& world) {
           kSalesReportsRpt138ProgId, kStockReportsRpt112ProgId, kStockReportsRpt171ProgId})
         ctx.components().add(progId,
                              [&world, progId] { return std::make_shared<FakeReport>(world, progId); });
-    ctx.components().add(kPropStoreProgId, [&world] { return std::make_shared<FakePropStore>(world); });
+    ctx.components().add(kPropStoreProgId,
+                         [&world] { return std::make_shared<test::MapPropStore>(world.props); });
     for (const QString& progId :
          {kSystemProfileProgId, kSysInfoProgId, kAppConnectionProgId, kReportQueryProgId})
         ctx.components().add(progId, [&world] { return std::make_shared<FakeData>(world); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/map_prop_store.h"
 // Small stand-ins for the suite's components and the frame, recording what the console asks of
 // them, for the launch tests.
 
@@ -25,22 +26,6 @@ struct Calls {
     std::vector<DictionaryPtr> dictionaries;
     std::map<QString, Variant> props;
     std::map<QString, Variant> serverCache;
-};
-
-class FakePropStore : public Object, public IPropStore {
-public:
-    explicit FakePropStore(Calls& calls) : calls_(calls) {}
-    void addProperty(std::int32_t, const QString& name, const Variant& value) override {
-        calls_.props[name] = value;
-    }
-    Variant getProperty(std::int32_t, const QString& name) override {
-        const auto it = calls_.props.find(name);
-        return it == calls_.props.end() ? Variant() : it->second;
-    }
-    void delProperty(std::int32_t, const QString& name, Variant&) override { calls_.props.erase(name); }
-
-private:
-    Calls& calls_;
 };
 
 class FakeSuiteHelper : public Object, public ISuiteHelper {
@@ -123,7 +108,8 @@ private:
 // The suite's session of a test: a property string with a SubID item, the fakes registered.
 inline void registerSuiteFakes(ConsoleContext& ctx, Calls& calls) {
     ctx.session().processId = 4321;
-    ctx.components().add(kPropStoreProgId, [&calls] { return std::make_shared<FakePropStore>(calls); });
+    ctx.components().add(kPropStoreProgId,
+                         [&calls] { return std::make_shared<test::MapPropStore>(calls.props); });
     ctx.components().add(kSuiteHelperProgId, [&calls] { return std::make_shared<FakeSuiteHelper>(calls); });
     ctx.components().add(kServerCacheProgId, [&calls] { return std::make_shared<FakeServerCache>(calls); });
     ctx.components().add(kAppConnectionProgId,

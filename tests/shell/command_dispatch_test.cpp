@@ -11,6 +11,7 @@
 #include "shell/console_bar_layout.h"
 #include "shell/help_pages.h"
 #include "support/core_console.h"
+#include "support/map_prop_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,22 +56,6 @@ private:
     QString installDir_;
     QString group_;
     std::shared_ptr<Dictionary> loaded_ = std::make_shared<Dictionary>();
-};
-
-class FakePropStore : public Object, public IPropStore {
-public:
-    explicit FakePropStore(std::map<QString, Variant>& props) : props_(props) {}
-    void addProperty(std::int32_t, const QString& name, const Variant& value) override {
-        props_[name] = value;
-    }
-    Variant getProperty(std::int32_t, const QString& name) override {
-        const auto it = props_.find(name);
-        return it == props_.end() ? Variant() : it->second;
-    }
-    void delProperty(std::int32_t, const QString& name, Variant&) override { props_.erase(name); }
-
-private:
-    std::map<QString, Variant>& props_;
 };
 
 // The suite's components the menus start, recording their calls.
@@ -204,7 +189,7 @@ protected:
                        [this, install] { return std::make_shared<FakeSettings>(settings, install); });
         components.add(kUserProfileProgId,
                        [this, install] { return std::make_shared<FakeSettings>(settings, install); });
-        components.add(kPropStoreProgId, [this] { return std::make_shared<FakePropStore>(props); });
+        components.add(kPropStoreProgId, [this] { return std::make_shared<test::MapPropStore>(props); });
         for (const QString& progId :
              {kAboutBoxProgId, kMenuStoreProgId, kAppConnectionProgId, kSystemProfileProgId})
             components.add(progId, [this] { return suite; });

@@ -6,6 +6,7 @@
 #include "shell/frame_presenter.h"
 #include "shell/module_periods.h"
 #include "support/core_console.h"
+#include "support/map_prop_store.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -84,22 +85,6 @@ public:
             text.replace(QLatin1Char('%') + QString::number(i + 1), values[i].toString());
         return text;
     }
-
-private:
-    Suite& suite_;
-};
-
-class FakePropStore : public Object, public IPropStore {
-public:
-    explicit FakePropStore(Suite& suite) : suite_(suite) {}
-    void addProperty(std::int32_t, const QString& name, const Variant& value) override {
-        suite_.props[name] = value;
-    }
-    Variant getProperty(std::int32_t, const QString& name) override {
-        const auto it = suite_.props.find(name);
-        return it == suite_.props.end() ? Variant() : it->second;
-    }
-    void delProperty(std::int32_t, const QString& name, Variant&) override { suite_.props.erase(name); }
 
 private:
     Suite& suite_;
@@ -194,7 +179,8 @@ protected:
         auto& components = ctx.components();
         components.add(kLedgerDataProgId, [this] { return std::make_shared<FakeLedger>(suite); });
         components.add(kRegistryProgId, [this] { return std::make_shared<FakeFoundation>(suite); });
-        components.add(kPropStoreProgId, [this] { return std::make_shared<FakePropStore>(suite); });
+        components.add(kPropStoreProgId,
+                       [this] { return std::make_shared<test::MapPropStore>(suite.props); });
         components.add(kSuiteHelperProgId, [this] { return std::make_shared<FakeHelper>(suite); });
         components.add(kLocalCacheProgId, [this] { return std::make_shared<FakeLocalCache>(suite); });
     }

@@ -61,7 +61,7 @@ ListSourcePtr reportSource(const QString& classParam, const Translator& tr);   /
 class QuerySource : public ListSource {
 public:
     using Statement = std::function<QString(const ListParameters&)>;
-    QuerySource(QString title, ParameterKind kind, Statement statement, std::vector<ColumnSpec> columns)
+    QuerySource(QString title, ParameterKind kind, Statement statement, std::vector<ListColumn> columns)
         : title_(std::move(title)), kind_(kind), statement_(std::move(statement)),
           columns_(std::move(columns)) {}
 
@@ -74,7 +74,7 @@ private:
     QString title_;
     ParameterKind kind_;
     Statement statement_;
-    std::vector<ColumnSpec> columns_;
+    std::vector<ListColumn> columns_;
 };
 
 // The error of a launch parameter that names no list of the function.

@@ -8,7 +8,7 @@ namespace {
 
 using K = ColumnKind;
 
-ListSourcePtr fixedList(const QString& title, const QString& sql, std::vector<ColumnSpec> columns) {
+ListSourcePtr fixedList(const QString& title, const QString& sql, std::vector<ListColumn> columns) {
     return std::make_shared<QuerySource>(
         title, ParameterKind::None, [sql](const ListParameters&) { return sql; }, std::move(columns));
 }

@@ -64,9 +64,9 @@ void RecordTableModel::setTable(TableData table) {
     beginResetModel();
     table_ = std::move(table);
     visible_.clear();
-    storeOfSpec_.clear();
+    storeColumnOf_.clear();
     for (std::size_t i = 0; i < table_.columns.size(); ++i) {
-        storeOfSpec_.push_back(table_.columnOf(table_.columns[i].field));
+        storeColumnOf_.push_back(table_.columnOf(table_.columns[i].field));
         if (table_.columns[i].kind != ColumnKind::Hidden)
             visible_.push_back(static_cast<int>(i));
     }
@@ -76,12 +76,12 @@ void RecordTableModel::setTable(TableData table) {
     endResetModel();
 }
 
-const ColumnSpec& RecordTableModel::visibleSpec(int visibleColumn) const {
+const ListColumn& RecordTableModel::columnAt(int visibleColumn) const {
     return table_.columns[static_cast<std::size_t>(visible_[static_cast<std::size_t>(visibleColumn)])];
 }
 
 int RecordTableModel::storeColumn(int visibleColumn) const {
-    return storeOfSpec_[static_cast<std::size_t>(visible_[static_cast<std::size_t>(visibleColumn)])];
+    return storeColumnOf_[static_cast<std::size_t>(visible_[static_cast<std::size_t>(visibleColumn)])];
 }
 
 int RecordTableModel::rowCount(const QModelIndex& parent) const {
@@ -93,7 +93,7 @@ int RecordTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString RecordTableModel::cellText(int storeRow, int visibleColumn) const {
-    const ColumnKind kind = visibleSpec(visibleColumn).kind;
+    const ColumnKind kind = columnAt(visibleColumn).kind;
     const QString text = cellDisplayText(*table_.rows, storeRow, storeColumn(visibleColumn), kind);
     const bool ownWord = kind == ColumnKind::Flag || kind == ColumnKind::Term;
     return ownWord && translate_ && !text.isEmpty() ? translate_(text) : text;
@@ -104,7 +104,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole)
         return cellText(storeRow(index.row()), index.column());
-    if (role == Qt::TextAlignmentRole && isNumeric(visibleSpec(index.column()).kind))
+    if (role == Qt::TextAlignmentRole && isNumeric(columnAt(index.column()).kind))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -116,14 +116,14 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
         return section + 1;
     if (section < 0 || section >= columnCount())
         return {};
-    return translate_ ? translate_(visibleSpec(section).title) : visibleSpec(section).title;
+    return translate_ ? translate_(columnAt(section).title) : columnAt(section).title;
 }
 
 void RecordTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= columnCount())
         return;
     const int store = storeColumn(column);
-    const ColumnKind kind = visibleSpec(column).kind;
+    const ColumnKind kind = columnAt(column).kind;
     const db::RowStore& rows = *table_.rows;
     std::vector<int> sorted(order_.size());
     std::iota(sorted.begin(), sorted.end(), 0);

@@ -8,7 +8,7 @@
 
 namespace zrk::functions {
 
-// A read-only table over the rows of one query: the visible columns of its specification, a
+// A read-only table over the rows of one query: the visible columns of its description, a
 // search over every shown text, and sorting by a column, without a copy of the rows. The view
 // keeps the order and the selection of the rows; the rows themselves stay where the query put
 // them.
@@ -41,17 +41,17 @@ public:
     QString statusText() const;
 
 private:
-    const ColumnSpec& visibleSpec(int visibleColumn) const;
+    const ListColumn& columnAt(int visibleColumn) const;
     int storeColumn(int visibleColumn) const;
     bool rowMatches(int storeRow, const QString& text) const;
     void rebuildView();
 
     Translator translate_;
     TableData table_;
-    std::vector<int> visible_;     // the spec index of every visible column
-    std::vector<int> storeOfSpec_; // the store column of every spec
-    std::vector<int> order_;       // every row of the table, in the sort order
-    std::vector<int> view_;        // the shown rows, in the sort order
+    std::vector<int> visible_;       // the list column of every visible column
+    std::vector<int> storeColumnOf_; // the store column of every list column
+    std::vector<int> order_;         // every row of the table, in the sort order
+    std::vector<int> view_;          // the shown rows, in the sort order
     QString search_;
 };
 

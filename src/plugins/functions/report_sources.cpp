@@ -51,7 +51,7 @@ ListSourcePtr balanceReport(const QString& title, bool receivable) {
     return std::make_shared<QuerySource>(
         title, ParameterKind::Period,
         [receivable](const ListParameters& p) { return balanceSql(receivable, p); },
-        std::vector<ColumnSpec>{{"FNumber", who + QStringLiteral("代码")},
+        std::vector<ListColumn>{{"FNumber", who + QStringLiteral("代码")},
                                 {"FName", who + QStringLiteral("名称")},
                                 {"FOpening", "期初余额", K::Cents},
                                 {"FInvoiced", receivable ? "累计应收" : "累计应付", K::Cents},
@@ -75,7 +75,7 @@ ListSourcePtr orderExecution(const QString& title, bool sales) {
                      sales ? QStringLiteral("t_Organization") : QStringLiteral("t_Supplier"),
                      sales ? QStringLiteral("FCustID") : QStringLiteral("FSupplyID"), day(p.from), day(p.to));
         },
-        std::vector<ColumnSpec>{{"FBillNo", "订单编号"},
+        std::vector<ListColumn>{{"FBillNo", "订单编号"},
                                 {"FDate", "日期", K::Date},
                                 {"FPartner", sales ? "客户" : "供应商"},
                                 {"FNumber", "物料代码"},
@@ -97,7 +97,7 @@ ListSourcePtr stockLedger() {
                        "LEFT JOIN t_Stock s ON s.FItemID = v.FStockID ORDER BY i.FNumber, s.FNumber")
                 .arg(c("v.FBal"));
         },
-        std::vector<ColumnSpec>{{"FNumber", "物料代码"},
+        std::vector<ListColumn>{{"FNumber", "物料代码"},
                                 {"FName", "物料名称"},
                                 {"FModel", "规格型号"},
                                 {"FStock", "仓库"},
@@ -123,7 +123,7 @@ ListSourcePtr safetyStock() {
                        "ORDER BY FState, i.FNumber")
                 .arg(db::sqlNText(QStringLiteral("短缺")), db::sqlNText(QStringLiteral("超储")));
         },
-        std::vector<ColumnSpec>{{"FNumber", "物料代码"},
+        std::vector<ListColumn>{{"FNumber", "物料代码"},
                                 {"FName", "物料名称"},
                                 {"FModel", "规格型号"},
                                 {"FQty", "库存数量", K::Number},
@@ -160,7 +160,7 @@ ListSourcePtr stockMovement() {
                      QStringLiteral("SUM(%1 * e.FQty)").arg(sign),
                      QStringLiteral("SUM(%1 * %2)").arg(sign, c("e.FAmount")), day(p.to));
         },
-        std::vector<ColumnSpec>{{"FNumber", "物料代码"},
+        std::vector<ListColumn>{{"FNumber", "物料代码"},
                                 {"FName", "物料名称"},
                                 {"FOpenQty", "期初数量", K::Number},
                                 {"FOpenBal", "期初金额", K::Cents},
@@ -189,7 +189,7 @@ ListSourcePtr salesBy(const QString& title, bool perItem) {
                      perItem ? QStringLiteral("e.FItemID") : QStringLiteral("b.FSupplyID"), day(p.from),
                      day(p.to), perItem ? QStringLiteral("FProfit") : QStringLiteral("FIncome"));
         },
-        std::vector<ColumnSpec>{{"FNumber", perItem ? "物料代码" : "客户代码"},
+        std::vector<ListColumn>{{"FNumber", perItem ? "物料代码" : "客户代码"},
                                 {"FName", perItem ? "物料名称" : "客户名称"},
                                 {"FQty", "销售数量", K::Number},
                                 {"FIncome", "销售收入", K::Cents},

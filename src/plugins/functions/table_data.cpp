@@ -11,7 +11,7 @@ int TableData::columnOf(const QString& field) const {
     return -1;
 }
 
-TableData queryTable(db::Connection& connection, const QString& sql, std::vector<ColumnSpec> columns,
+TableData queryTable(db::Connection& connection, const QString& sql, std::vector<ListColumn> columns,
                      const QString& title) {
     db::RecordsetPtr recordset;
     try {
@@ -25,11 +25,11 @@ TableData queryTable(db::Connection& connection, const QString& sql, std::vector
         table.rows = std::shared_ptr<const db::RowStore>(recordset, &recordset->rows());
     } else {
         auto empty = std::make_shared<db::RowStore>();
-        for (const ColumnSpec& column : table.columns)
+        for (const ListColumn& column : table.columns)
             empty->columns.push_back({column.field, db::FieldKind::Unknown});
         table.rows = empty;
     }
-    for (const ColumnSpec& column : table.columns)
+    for (const ListColumn& column : table.columns)
         if (table.columnOf(column.field) < 0)
             throw Error(errnum::InvalidProcedureCall, QStringLiteral("SuiteFunctions"),
                         title + QStringLiteral(": the query gives no column ") + column.field);

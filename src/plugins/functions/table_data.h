@@ -21,7 +21,7 @@ enum class ColumnKind {
     Hidden, // a key that is not shown (the bill's FInterID)
 };
 
-struct ColumnSpec {
+struct ListColumn {
     QString field; // the name of the query's column
     QString title; // untranslated
     ColumnKind kind = ColumnKind::Text;
@@ -29,7 +29,7 @@ struct ColumnSpec {
 
 // A table to show: the rows of one query, and its columns in the order of the query.
 struct TableData {
-    std::vector<ColumnSpec> columns;
+    std::vector<ListColumn> columns;
     std::shared_ptr<const db::RowStore> rows = std::make_shared<db::RowStore>();
 
     int rowCount() const { return rows->rowCount(); }
@@ -40,7 +40,7 @@ struct TableData {
 // Runs the query and keeps its rows. The query must give every column of the list, by name; a
 // failing query (a missing table among them) raises the engine's error with the list's title
 // before it.
-TableData queryTable(db::Connection& connection, const QString& sql, std::vector<ColumnSpec> columns,
+TableData queryTable(db::Connection& connection, const QString& sql, std::vector<ListColumn> columns,
                      const QString& title);
 
 } // namespace zrk::functions
